@@ -1,0 +1,72 @@
+#include "layout/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace corvanta {
+
+void Surface::Resize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<std::size_t>(width_) * height_, kBlack);
+  painted_.Clear();
+  MarkAll();
+}
+
+void Surface::MarkAll() {
+  changed_.Clear();
+  changed_.Add({0, 0, width_, height_});
+}
+
+void Surface::Clear() {
+#ifdef CORVANTA_NAIVE_DRAW
+  std::fill(pixels_.begin(), pixels_.end(), kBlack);
+  painted_.Clear();
+  MarkAll();
+#else
+  for (const PixelRect& r : painted_.Items()) {
+    for (int y = r.top; y < r.bottom; ++y) {
+      std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+      std::fill(row + r.left, row + r.right, kBlack);
+    }
+    changed_.Add(r);
+  }
+  painted_.Clear();
+#endif
+}
+
+void Surface::Paint(const Picture& pic, PixelRect src, int dx, int dy) {
+  src = src.Intersect({0, 0, pic.width, pic.height});
+  // Shift the destination by whatever the source clip removed, then clip to the image.
+  const PixelRect want{dx, dy, dx + src.Width(), dy + src.Height()};
+  const PixelRect dst = want.Intersect({0, 0, width_, height_});
+  if (src.Empty() || dst.Empty()) return;
+  const int sx = src.left + (dst.left - want.left);
+  const int sy = src.top + (dst.top - want.top);
+  const std::size_t bytes = static_cast<std::size_t>(dst.Width()) * 4;
+  for (int y = 0; y < dst.Height(); ++y) {
+    std::memcpy(pixels_.data() + static_cast<std::size_t>(dst.top + y) * width_ + dst.left,
+                pic.pixels.data() + static_cast<std::size_t>(sy + y) * pic.width + sx, bytes);
+  }
+  painted_.Add(dst);
+  changed_.Add(dst);
+}
+
+void Surface::PaintStretched(const Picture& pic, PixelRect src, PixelRect dst) {
+  src = src.Intersect({0, 0, pic.width, pic.height});
+  const PixelRect clip = dst.Intersect({0, 0, width_, height_});
+  if (src.Empty() || dst.Empty() || clip.Empty()) return;
+  for (int y = clip.top; y < clip.bottom; ++y) {
+    // Sample at pixel centres so both edges of the source show.
+    const long long sy = src.top + (2LL * (y - dst.top) + 1) * src.Height() / (2LL * dst.Height());
+    const std::uint32_t* in = pic.pixels.data() + sy * pic.width;
+    std::uint32_t* out = pixels_.data() + static_cast<std::size_t>(y) * width_;
+    for (int x = clip.left; x < clip.right; ++x) {
+      out[x] = in[src.left + (2LL * (x - dst.left) + 1) * src.Width() / (2LL * dst.Width())];
+    }
+  }
+  painted_.Add(clip);
+  changed_.Add(clip);
+}
+
+}  // namespace corvanta

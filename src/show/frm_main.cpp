@@ -1,0 +1,84 @@
+#include "show/frm_main.h"
+
+#include <cctype>
+
+#include "settings/frm_settings.h"
+#include "show/module1.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::string_view kPreviewMarker = "Priview";
+
+std::string Trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+std::string Cased(std::string s, int (*convert)(int)) {
+  for (char& ch : s) ch = static_cast<char>(convert(static_cast<unsigned char>(ch)));
+  return s;
+}
+
+}  // namespace
+
+frmMain::frmMain(Toolkit& kit, const MainControls& controls) : kit_(kit), c_(controls) {}
+
+void frmMain::Unload() { c_.form.Unload(); }
+
+void frmMain::Form_Load() {
+  LoadBallSpeed();
+  SetBallStep();
+
+  // Both are asked every time: the clipboard is read even when no other instance runs.
+  const bool another_instance = kit_.PrevInstance();
+  const bool no_preview_marker = kit_.ClipboardGetText() != kPreviewMarker;
+  if (another_instance && no_preview_marker) {
+    Unload();
+    return;
+  }
+
+  // Only the first two characters count, and nothing is trimmed first: " /s" selects nothing.
+  strMode = Cased(kit_.Command().substr(0, 2), std::toupper);
+
+  if (strMode == "/P") {
+    bPreview = kTrue;
+    const std::string args = Cased(Trimmed(kit_.Command()), std::tolower);
+    kit_.ClipboardClear();
+    kit_.ClipboardSetText(kPreviewMarker);
+    hwndPreview = GetPreviewHwnd(args);
+    PreviewEmbedding();
+  } else if (strMode == "/C") {
+    frmSettings settings(kit_, *this);
+    kit_.ShowSettingsModal(settings);
+    Unload();
+  } else if (strMode == "/A") {
+    kit_.Beep();
+    Unload();
+  } else if (strMode == "/S") {
+    // From here on a second instance finds no marker and is refused.
+    kit_.ClipboardClear();
+    FullScreenSetUp();
+    sngFinish = static_cast<float>(static_cast<double>(kit_.ScreenWidth()) * 0.95);
+    sngBallPos.fill(0);
+    iFrame = 0;
+    iRaceState = 0;
+    DrawRace();
+    FullScreenShowing();
+  } else {
+    Unload();
+  }
+}
+
+void frmMain::SetBallStep() {
+  if (iBallSpeed == 2) {
+    sngStep = 100;
+  } else if (iBallSpeed == 0) {
+    sngStep = 400;
+  } else {
+    sngStep = 200;
+  }
+}
+
+}  // namespace corvanta

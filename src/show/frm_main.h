@@ -1,0 +1,87 @@
+#pragma once
+// The show window: all show state, its load handler and the handlers of its events.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "layout/basic_types.h"
+#include "layout/controls.h"
+#include "layout/picture.h"
+#include "layout/picture_box.h"
+#include "layout/toolkit.h"
+
+namespace corvanta {
+
+// The controls the toolkit built for the window, handed over before the load handler runs.
+struct MainControls {
+  Window& form;
+  const Picture& Picture1;
+  PictureBox& picBox;
+  Label& Label1;
+  Timer& tmrDown;
+  Timer& tmrRight;
+};
+
+// What the toolkit calls. Arguments come by reference and are never written.
+class MainFormEvents {
+ public:
+  virtual ~MainFormEvents() = default;
+  virtual void Form_Load() = 0;
+  virtual void Form_Unload(std::int16_t& Cancel) = 0;
+  virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+  virtual void Form_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) = 0;
+  virtual void Form_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) = 0;
+  virtual void tmrRight_Timer() = 0;
+  virtual void tmrDown_Timer() = 0;
+};
+
+class frmMain final : public MainFormEvents {
+ public:
+  frmMain(Toolkit& kit, const MainControls& controls);
+
+  void Form_Load() override;
+  void Form_Unload(std::int16_t& Cancel) override;
+  void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void Form_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) override;
+  void Form_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) override;
+  void tmrRight_Timer() override;
+  void tmrDown_Timer() override;
+
+  void LoadBallSpeed();
+  void SetBallStep();
+  void DrawRace();
+  void OnTop(const Boolean& b);  // write-only
+
+  // Show state, in this order; all zero, False or empty when the window is created.
+  std::int16_t iBallSpeed = 0;
+  float sngStep = 0;
+  Boolean bOnTop = kFalse;
+  Rect32 rcPreview;
+  Hwnd hwndPreview = 0;
+  Boolean bPreview = kFalse;
+  float sngCellW = 0;
+  float sngCellH = 0;
+  float sngFinish = 0;
+  float sngLaneH = 0;
+  std::array<float, 9> sngBallPos{};
+  std::int16_t iFrame = 0;
+  std::int16_t iRaceState = 0;
+  float sngHold = 0;
+  std::string strMode;
+
+ private:
+  void PreviewEmbedding();
+  void FullScreenSetUp();
+  void FullScreenShowing();
+  void Unload();
+
+  Toolkit& kit_;
+  MainControls c_;
+  // The mouse handler's last recorded point. Held wider than 16 bits: pointer positions on
+  // today's large screens run past 32767 twips.
+  std::int32_t iLastX = 0;
+  std::int32_t iLastY = 0;
+};
+
+}  // namespace corvanta
