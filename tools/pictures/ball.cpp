@@ -33,17 +33,21 @@ double power(double base, int exponent) {
   return result;
 }
 
+// Upper left and in front of the ball; unnormalised, as `normalized` is applied where used.
+constexpr Vec3 kLight{-0.45, 0.55, 0.70};
+
 // Where the light strikes squarely the factor is clamped to 1, which leaves a broad patch of
 // each ball in its exact body colour.
 double diffuse(Vec3 normal, double darkest) {
-  const Vec3 light = normalized(Vec3{-0.45, 0.55, 0.70});
+  const Vec3 light = normalized(kLight);
   const double lit = std::max(0.0, dot(normal, light));
-  return std::min(1.0, darkest + (1 - darkest) * 1.6 * lit);
+  return std::min(1.0, darkest + (1 - darkest) * 2.2 * lit);
 }
 
 double highlight(Vec3 normal) {
-  const Vec3 half = normalized(Vec3{-0.45, 0.55, 0.70} + Vec3{0, 0, 1});
+  const Vec3 half = normalized(normalized(kLight) + Vec3{0, 0, 1});
   const double s = power(std::max(0.0, dot(normal, half)), 40);
+  // A faint tail of glare would nudge body pixels off their exact colour; cut it.
   return s < 0.004 ? 0.0 : s;
 }
 
