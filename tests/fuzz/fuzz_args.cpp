@@ -1,0 +1,56 @@
+// Any command line, with or without another instance and a marker on the clipboard, through
+// start-up, dispatch, the handle reader and a few seconds of show and input.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fake/fake_toolkit.h"
+#include "layout/numbers.h"
+#include "show/module1.h"
+
+namespace {
+
+std::size_t SlowLongestTail(std::string_view s) {
+  for (std::size_t start = 0; start < s.size(); ++start) {
+    if (corvanta::NumericValue(s.substr(start))) return start;
+  }
+  return s.size();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvanta;
+  if (size == 0) return 0;
+  const std::uint8_t flags = data[0];
+  const std::string command(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  // The fast tail reader must agree with trying every tail, and a handle is a handle.
+  if (command.size() <= 64 && LongestNumericTail(command) != SlowLongestTail(command)) {
+    std::abort();
+  }
+  const std::int32_t hwnd = GetPreviewHwnd(command);
+
+  static const Picture sheet = [] {
+    Picture p{329, 290, std::vector<std::uint32_t>(329 * 290, 0xFF808080u)};
+    return p;
+  }();
+  fake::FakeToolkit kit;
+  kit.command = command;
+  kit.another_instance = flags & 1;
+  if (flags & 2) kit.clipboard = "Priview";
+  kit.screen_w_px = 64 + (flags >> 2) * 8;
+  kit.screen_h_px = 48 + (flags >> 4) * 8;
+  kit.host_windows[hwnd] = {0, 0, 152, 112};
+  kit.dialog_action = fake::DialogAction::kOk;
+  fake::FakeMain m(kit, sheet);
+  m.Load();
+  m.RaceTick(50);
+  m.FrameTick(12);
+  m.MoveTo(static_cast<float>(flags) * 1000, 3);
+  m.Key();
+  // Every ending shows the cursor again; the show hid it exactly once.
+  if (m.form.unloaded && kit.cursor_count != (m.main.strMode == "/S" ? 0 : 1)) std::abort();
+  return 0;
+}
