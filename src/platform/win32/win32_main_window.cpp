@@ -1,0 +1,245 @@
+#include "win32_main_window.h"
+
+#include <string>
+
+namespace corvanta::win32 {
+namespace {
+
+constexpr char kMainClass[] = "CorvantaShowWindow";
+constexpr UINT_PTR kDownTimerId = 1;
+constexpr UINT_PTR kRightTimerId = 2;
+
+const ControlDesign& Control(const FormDesign& design, std::string_view name) {
+  // The designs are ours and fixed: a missing control is a broken build, found at first start.
+  static const ControlDesign kNone{};
+  const ControlDesign* c = design.Find(name);
+  return c != nullptr ? *c : kNone;
+}
+
+COLORREF ToColorRef(std::optional<Colour> colour, COLORREF fallback) {
+  if (!colour) return fallback;
+  if (*colour & kSystemColourFlag) return GetSysColor(static_cast<int>(*colour & 0xFF));
+  return static_cast<COLORREF>(*colour);  // both are 0x00BBGGRR
+}
+
+HFONT MakeFont(const FontDesign& f, int dpi_y) {
+  // When the face is missing, the font mapper picks the nearest variable-pitch sans-serif face
+  // of the same size and weight.
+  return CreateFontA(-MulDiv(static_cast<int>(f.points * 100.0f + 0.5f), dpi_y, 7200), 0, 0, 0,
+                     f.weight, f.italic, f.underline, f.strikeout,
+                     static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, std::string(f.face).c_str());
+}
+
+std::int16_t ShiftState() {
+  std::int16_t shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+std::int16_t ButtonState(WPARAM wp) {
+  std::int16_t button = 0;
+  if (wp & MK_LBUTTON) button |= 1;
+  if (wp & MK_RBUTTON) button |= 2;
+  if (wp & MK_MBUTTON) button |= 4;
+  return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design)
+    : m_(m),
+      tmr_down_(Control(design, "tmrDown").interval_ms),
+      tmr_right_(Control(design, "tmrRight").interval_ms) {
+  back_brush_ = CreateSolidBrush(ToColorRef(design.back_colour, 0));
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = &MainWindow::Proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = back_brush_;
+  wc.lpszClassName = kMainClass;
+  if (design.has_icon) {
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+  }
+  RegisterClassExA(&wc);
+
+  // A tool window stays off the task bar; no frame and no title bar, so the window's size is
+  // its client size.
+  hwnd_ = CreateWindowExA(design.in_task_bar ? 0 : WS_EX_TOOLWINDOW, kMainClass,
+                          std::string(design.caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                          m_.PxX(design.client_width), m_.PxY(design.client_height), nullptr,
+                          nullptr, instance, this);
+
+  // Picture1 is never shown: the sprite sheet it holds is handed to the form as a picture.
+  const ControlDesign& pic = Control(design, "picBox");
+  pic_box_.emplace(m_, pic, hwnd_, instance);
+
+  const ControlDesign& lab = Control(design, "Label1");
+  HWND label = CreateWindowExA(0, "STATIC", std::string(lab.caption).c_str(),
+                               WS_CHILD | SS_LEFT | SS_NOPREFIX | (lab.visible ? WS_VISIBLE : 0),
+                               m_.PxX(lab.left), m_.PxY(lab.top), m_.PxX(lab.width),
+                               m_.PxY(lab.height), pic_box_->Handle(), nullptr, instance, nullptr);
+  if (lab.font) {
+    label_font_ = MakeFont(*lab.font, m_.dpi_y);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_), FALSE);
+  }
+  pic_box_->SetLabelColours(ToColorRef(lab.fore_colour, 0), ToColorRef(lab.back_colour, 0));
+  label1_.emplace(label, m_);
+
+  SetTimer(hwnd_, kDownTimerId, static_cast<UINT>(tmr_down_.Interval()), nullptr);
+  SetTimer(hwnd_, kRightTimerId, static_cast<UINT>(tmr_right_.Interval()), nullptr);
+}
+
+MainWindow::~MainWindow() {
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  if (label_font_ != nullptr) DeleteObject(label_font_);
+}
+
+void MainWindow::Load() {
+  if (events_ == nullptr) return;
+  events_->Form_Load();
+  AfterEvent();
+}
+
+void MainWindow::AfterEvent() {
+  if (state_ == State::kLive) pic_box_->Present();
+}
+
+void MainWindow::SetCaption(std::string_view text) {
+  SetWindowTextA(hwnd_, std::string(text).c_str());
+}
+
+void MainWindow::SetMaximized() {
+  maximized_ = true;
+  if (IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_MAXIMIZE);
+}
+
+void MainWindow::Move(Twips left, Twips top, Twips width, Twips height) {
+  SetWindowPos(hwnd_, nullptr, m_.PxX(left), m_.PxY(top), m_.PxX(width), m_.PxY(height),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Show() {
+  ShowWindow(hwnd_, maximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+  // Keys reach only the foreground window, and the show must hear the first one.
+  SetForegroundWindow(hwnd_);
+  SetFocus(hwnd_);
+}
+
+void MainWindow::Refresh() {
+  pic_box_->Present();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void MainWindow::Unload() {
+  if (state_ != State::kLive) return;
+  state_ = State::kUnloading;
+  std::int16_t cancel = 0;
+  if (events_ != nullptr) events_->Form_Unload(cancel);
+  if (cancel != 0) {
+    state_ = State::kLive;
+    return;
+  }
+  state_ = State::kGone;
+  KillTimer(hwnd_, kDownTimerId);
+  KillTimer(hwnd_, kRightTimerId);
+  DestroyWindow(hwnd_);  // its WM_DESTROY ends the message loop
+}
+
+void MainWindow::HostGone() {
+  state_ = State::kGone;
+  // Our window may already have gone with the host; either way the program is over.
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  PostQuitMessage(0);
+}
+
+void MainWindow::MouseDown(std::int16_t button, LPARAM lp) {
+  std::int16_t shift = ShiftState();
+  float x = static_cast<float>(static_cast<short>(LOWORD(lp))) * m_.tpp_x;
+  float y = static_cast<float>(static_cast<short>(HIWORD(lp))) * m_.tpp_y;
+  events_->Form_MouseDown(button, shift, x, y);
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_TIMER:
+      if (wp == kDownTimerId) events_->tmrDown_Timer();
+      if (wp == kRightTimerId) events_->tmrRight_Timer();
+      AfterEvent();
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+      std::int16_t key = static_cast<std::int16_t>(wp & 0xFF);
+      std::int16_t shift = ShiftState();
+      events_->Form_KeyDown(key, shift);
+      AfterEvent();
+      // System keys keep their usual meaning for as long as the window lives.
+      if (msg == WM_SYSKEYDOWN && state_ == State::kLive) break;
+      return 0;
+    }
+    case WM_LBUTTONDOWN: MouseDown(1, lp); AfterEvent(); return 0;
+    case WM_RBUTTONDOWN: MouseDown(2, lp); AfterEvent(); return 0;
+    case WM_MBUTTONDOWN: MouseDown(4, lp); AfterEvent(); return 0;
+    case WM_XBUTTONDOWN: MouseDown(0, lp); AfterEvent(); return TRUE;
+    case WM_MOUSEMOVE: {
+      std::int16_t button = ButtonState(wp);
+      std::int16_t shift = ShiftState();
+      float x = static_cast<float>(static_cast<short>(LOWORD(lp))) * m_.tpp_x;
+      float y = static_cast<float>(static_cast<short>(HIWORD(lp))) * m_.tpp_y;
+      events_->Form_MouseMove(button, shift, x, y);
+      AfterEvent();
+      return 0;
+    }
+    case WM_CLOSE:
+      // Closed from outside (Alt+F4, the session ending): the same unload as any other close.
+      Unload();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_GETMINMAXINFO: {
+      // Maximised means the whole screen, task bar included, not the work area.
+      auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+      mm->ptMaxPosition = {0, 0};
+      mm->ptMaxSize = {self->m_.screen_w_px, self->m_.screen_h_px};
+      mm->ptMaxTrackSize = mm->ptMaxSize;
+      return 0;
+    }
+    case WM_DESTROY:
+      // Also when the preview host destroys its window, which takes ours with it.
+      self->state_ = State::kGone;
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      self->hwnd_ = nullptr;
+      return DefWindowProcA(hwnd, msg, wp, lp);
+    default:
+      break;
+  }
+  // Before the form is bound, and after it is gone, no event reaches it.
+  if (self->events_ == nullptr || self->state_ != State::kLive) {
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  self->hwnd_ = hwnd;
+  return self->Handle(msg, wp, lp);
+}
+
+}  // namespace corvanta::win32

@@ -1,0 +1,68 @@
+#pragma once
+// The show window on Win32: a borderless black popup off the task bar, built from the main
+// design with its picture box, caption label and two window timers, all from creation. It turns
+// window messages into the form's events one at a time and, after each, presents what the
+// picture box changed. Unload runs the unload handler, then destroys the window; a window
+// destroyed from outside (the preview host going away) ends the program without more events.
+// Depends on user32 and gdi32.
+
+#include <memory>
+#include <optional>
+
+#include "layout/designs.h"
+#include "show/frm_main.h"
+#include "win32_common.h"
+#include "win32_controls.h"
+
+namespace corvanta::win32 {
+
+class MainWindow final : public Window {
+ public:
+  MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  Win32PictureBox& picBox() { return *pic_box_; }
+  Win32Label& Label1() { return *label1_; }
+  Win32Timer& tmrDown() { return tmr_down_; }
+  Win32Timer& tmrRight() { return tmr_right_; }
+
+  void Bind(MainFormEvents& events) { events_ = &events; }
+  // Runs the load handler, then shows what it drew.
+  void Load();
+  bool Alive() const { return state_ == State::kLive; }
+  // The preview host vanished without telling us: end without further events.
+  void HostGone();
+
+  void SetCaption(std::string_view text) override;
+  Hwnd hWnd() const override { return FromHwnd(hwnd_); }
+  void SetMaximized() override;
+  void Move(Twips left, Twips top, Twips width, Twips height) override;
+  void Show() override;
+  void Refresh() override;
+  void Unload() override;
+
+ private:
+  enum class State { kLive, kUnloading, kGone };
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void MouseDown(std::int16_t button, LPARAM lp);
+  void AfterEvent();
+
+  HWND hwnd_ = nullptr;
+  Metrics m_;
+  std::optional<Win32PictureBox> pic_box_;
+  std::optional<Win32Label> label1_;
+  HFONT label_font_ = nullptr;
+  HBRUSH back_brush_ = nullptr;
+  Win32Timer tmr_down_;
+  Win32Timer tmr_right_;
+  MainFormEvents* events_ = nullptr;
+  State state_ = State::kLive;
+  bool maximized_ = false;
+};
+
+}  // namespace corvanta::win32
