@@ -1,0 +1,47 @@
+// The Linux program: builds frmMain on Qt, runs its load handler, then the event loop.
+
+#include <QApplication>
+#include <string>
+
+#include "platform/qt/qt_main_form.h"
+#include "platform/qt/qt_toolkit.h"
+#include "show/frm_main.h"
+
+namespace {
+
+// The argument text as a shell hands it over: the arguments after the program's name, each
+// separated by one blank.
+std::string ArgumentText(int argc, char** argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) text += ' ';
+    text += argv[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = ArgumentText(argc, argv);
+  // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+  // One pixel is one device pixel: the program scales by twips per pixel itself.
+  if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  }
+  // Qt sees no argument of ours: "-display" or "-reverse" mean nothing to a screen saver.
+  int qt_argc = 1;
+  char* qt_argv[] = {argv[0], nullptr};
+  QApplication app(qt_argc, qt_argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  corvanta::qt::QtToolkit kit(command);
+  const corvanta::Picture sheet = corvanta::DecodeBmp(corvanta::SpriteSheetFile());
+  corvanta::qt::QtMainForm form(kit, sheet);
+  corvanta::frmMain main_form(kit, form.Controls());
+  form.Bind(main_form);
+  form.Deliver([](corvanta::MainFormEvents& events) { events.Form_Load(); });
+  if (kit.WindowsLeft() == 0) return 0;
+  return QApplication::exec();
+}

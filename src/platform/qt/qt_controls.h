@@ -1,0 +1,58 @@
+#pragma once
+// The program's view of a label, a timer and a drop-down list, on Qt's widgets.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+
+#include "layout/controls.h"
+#include "platform/qt/qt_design.h"
+
+namespace corvanta::qt {
+
+class QtLabel : public Label {
+ public:
+  QtLabel(QLabel* label, const Scale& scale) : label_(label), scale_(scale) {}
+  void SetCaption(std::string_view text) override {
+    label_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
+  std::string Caption() const override { return label_->text().toStdString(); }
+  void SetLeft(Twips left) override { label_->move(scale_.PxX(left), label_->y()); }
+  void SetTop(Twips top) override { label_->move(label_->x(), scale_.PxY(top)); }
+  void SetVisible(bool visible) override { label_->setVisible(visible); }
+  // Its own visibility: a label on a window not shown yet is still "visible" as designed.
+  bool Visible() const override { return !label_->isHidden(); }
+
+ private:
+  QLabel* label_;
+  Scale scale_;
+};
+
+class QtTimer : public Timer {
+ public:
+  // Enabled from creation. Precise: the race counts ticks, so coarse 5 % slop would show.
+  explicit QtTimer(int interval_ms) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(interval_ms);
+    timer_.start();
+  }
+  std::int32_t Interval() const override { return timer_.interval(); }
+  QTimer& Native() { return timer_; }
+
+ private:
+  QTimer timer_;
+};
+
+class QtComboBox : public ComboBox {
+ public:
+  explicit QtComboBox(QComboBox* combo) : combo_(combo) {}
+  std::int16_t ListIndex() const override {
+    return static_cast<std::int16_t>(combo_->currentIndex());
+  }
+  void SetListIndex(std::int16_t index) override { combo_->setCurrentIndex(index); }
+
+ private:
+  QComboBox* combo_;
+};
+
+}  // namespace corvanta::qt

@@ -1,0 +1,222 @@
+#include "platform/qt/qt_main_form.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_x11.h"
+
+namespace corvanta::qt {
+namespace {
+
+// Win32's style of a visible top-level popup, as GetWindowLongA reports one before any change.
+constexpr std::int32_t kPopupStyle = static_cast<std::int32_t>(0x80000000u | 0x04000000u);
+
+// Screen savers take the input: no window manager hands the focus to a window it does not
+// manage. Retried for a while, since another client may hold a grab for a moment.
+constexpr int kGrabRetryMs = 50;
+constexpr int kGrabTries = 100;
+
+std::int16_t ShiftState(Qt::KeyboardModifiers m) {
+  return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
+                                   (m & Qt::ControlModifier ? 2 : 0) |
+                                   (m & Qt::AltModifier ? 4 : 0));
+}
+
+std::int16_t ButtonState(Qt::MouseButtons b) {
+  return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+                                   (b & Qt::MiddleButton ? 4 : 0));
+}
+
+class MainWidget : public QWidget {
+ public:
+  MainWidget(QtMainForm& form, const Scale& scale)
+      : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form_(form), scale_(scale) {
+    setMouseTracking(true);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    std::int16_t code = static_cast<std::int16_t>(e->key() & 0x7FFF);
+    std::int16_t shift = ShiftState(e->modifiers());
+    form_.Deliver([&](MainFormEvents& ev) { ev.Form_KeyDown(code, shift); });
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    std::int16_t button = ButtonState(e->button());
+    std::int16_t shift = ShiftState(e->modifiers());
+    float x = Twips(e->position().x(), scale_.x), y = Twips(e->position().y(), scale_.y);
+    form_.Deliver([&](MainFormEvents& ev) { ev.Form_MouseDown(button, shift, x, y); });
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    std::int16_t button = ButtonState(e->buttons());
+    std::int16_t shift = ShiftState(e->modifiers());
+    float x = Twips(e->position().x(), scale_.x), y = Twips(e->position().y(), scale_.y);
+    form_.Deliver([&](MainFormEvents& ev) { ev.Form_MouseMove(button, shift, x, y); });
+  }
+  // A close from outside (a window manager's close) unloads the window like any other close.
+  void closeEvent(QCloseEvent* e) override {
+    e->ignore();
+    form_.Unload();
+  }
+
+ private:
+  static float Twips(double px, float tpp) { return static_cast<float>(px * tpp); }
+
+  QtMainForm& form_;
+  Scale scale_;
+};
+
+}  // namespace
+
+QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
+    : style(kPopupStyle),
+      kit_(kit),
+      sheet_(sheet),
+      tmrDown_(kMainDesign.Find("tmrDown")->interval_ms),
+      tmrRight_(kMainDesign.Find("tmrRight")->interval_ms) {
+  const Scale& scale = kit.Scaling();
+  widget_ = std::make_unique<MainWidget>(*this, scale);
+  widget_->setObjectName("frmMain");
+  widget_->resize(scale.PxX(kMainDesign.client_width), scale.PxY(kMainDesign.client_height));
+  QPalette palette = widget_->palette();
+  palette.setColor(QPalette::Window, ToQColor(*kMainDesign.back_colour, Qt::black));
+  widget_->setPalette(palette);
+  widget_->setAutoFillBackground(true);
+  QImage icon;
+  const auto ico = IconFile();
+  if (icon.loadFromData(ico.data(), static_cast<int>(ico.size()), "ICO")) {
+    widget_->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+  }
+
+  const ControlDesign& picture1 = *kMainDesign.Find("Picture1");
+  auto* holder = new QWidget(widget_.get());
+  holder->setObjectName("Picture1");
+  holder->setGeometry(scale.Rect(picture1));
+  holder->setVisible(picture1.visible);
+
+  const ControlDesign& box = *kMainDesign.Find("picBox");
+  picBox_ = std::make_unique<QtPictureBox>(scale.x, scale.y, box.width, box.height, widget_.get());
+  QWidget* view = picBox_->View();
+  view->setObjectName("picBox");
+  view->move(scale.PxX(box.left), scale.PxY(box.top));
+  // Disabled, and transparent for the mouse, so input over it reaches the window itself.
+  view->setEnabled(box.enabled);
+  view->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  QLabel* label = MakeLabel(*kMainDesign.Find("Label1"), scale, view);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label1_ = std::make_unique<QtLabel>(label, scale);
+
+  QObject::connect(&tmrDown_.Native(), &QTimer::timeout,
+                   [this] { Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); }); });
+  QObject::connect(&tmrRight_.Native(), &QTimer::timeout,
+                   [this] { Deliver([](MainFormEvents& ev) { ev.tmrRight_Timer(); }); });
+
+  grab_retry_.setInterval(kGrabRetryMs);
+  QObject::connect(&grab_retry_, &QTimer::timeout, [this] { GrabInput(); });
+
+  // The native window exists from here on, so the task bar hint is in place before any map.
+  x11::SkipTaskbar(static_cast<x11::XWindow>(widget_->winId()));
+  kit_.WindowOpened(this);
+}
+
+QtMainForm::~QtMainForm() = default;
+
+MainControls QtMainForm::Controls() {
+  return MainControls{*this, sheet_, *picBox_, *label1_, tmrDown_, tmrRight_};
+}
+
+void QtMainForm::Bind(MainFormEvents& events) { events_ = &events; }
+
+void QtMainForm::Deliver(const std::function<void(MainFormEvents&)>& handler) {
+  if (!events_ || unloading_ || unloaded_) return;
+  handler(*events_);
+  if (!unloaded_) picBox_->Present();
+}
+
+void QtMainForm::SetCaption(std::string_view text) {
+  widget_->setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+Hwnd QtMainForm::hWnd() const { return static_cast<Hwnd>(widget_->winId()); }
+
+void QtMainForm::SetMaximized() {
+  // A topmost window no window manager manages: maximised is the whole screen, panels
+  // included, as a maximised borderless popup is on Windows.
+  if (topmost_) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      widget_->setGeometry(screen->geometry());
+    }
+    return;
+  }
+  widget_->setWindowState(widget_->windowState() | Qt::WindowMaximized);
+}
+
+void QtMainForm::Move(Twips left, Twips top, Twips width, Twips height) {
+  const Scale& s = kit_.Scaling();
+  widget_->setGeometry(s.PxX(left), s.PxY(top), s.PxX(width), s.PxY(height));
+}
+
+void QtMainForm::Show() {
+  widget_->show();
+  if (topmost_) {
+    x11::RaiseToTop(static_cast<x11::XWindow>(widget_->winId()));
+    grab_tries_ = 0;
+    GrabInput();
+  }
+}
+
+void QtMainForm::GrabInput() {
+  if (unloaded_) return;
+  // Qt's grabs route its events to this widget; the window's report whether X granted them.
+  widget_->grabKeyboard();
+  widget_->grabMouse();
+  QWindow* window = widget_->windowHandle();
+  const bool keyboard = window && window->setKeyboardGrabEnabled(true);
+  const bool pointer = window && window->setMouseGrabEnabled(true);
+  if ((keyboard && pointer) || ++grab_tries_ >= kGrabTries) {
+    grab_retry_.stop();
+  } else if (!grab_retry_.isActive()) {
+    grab_retry_.start();
+  }
+}
+
+void QtMainForm::Refresh() {
+  picBox_->Present();
+  widget_->repaint();
+}
+
+void QtMainForm::SetTopmost(bool on) {
+  topmost_ = on;
+  const auto id = static_cast<x11::XWindow>(widget_->winId());
+  // Takes effect at the next map; the show sets it before its first.
+  x11::SetOverrideRedirect(id, on);
+  if (on) {
+    kit_.Watch().KeepOnTop(id);
+    if (widget_->isVisible()) x11::RaiseToTop(id);
+  }
+}
+
+void QtMainForm::Unload() {
+  if (unloading_ || unloaded_) return;
+  unloading_ = true;
+  std::int16_t cancel = 0;
+  if (events_) events_->Form_Unload(cancel);
+  unloading_ = false;
+  if (cancel != 0) return;
+  unloaded_ = true;
+  tmrDown_.Native().stop();
+  tmrRight_.Native().stop();
+  grab_retry_.stop();
+  widget_->releaseKeyboard();
+  widget_->releaseMouse();
+  widget_->hide();
+  x11::Flush();
+  kit_.WindowClosed();
+}
+
+}  // namespace corvanta::qt

@@ -1,0 +1,64 @@
+#pragma once
+// frmMain on Qt: a borderless black top-level widget built from the design, with the drawing
+// surface picBox (input passes through it), the hidden sprite holder Picture1, the caption
+// Label1 inside picBox and the two timers, ticking from creation. Input and ticks go to the
+// bound handlers; after each, only what the surface records as changed is repainted.
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_picture_view.h"
+#include "show/frm_main.h"
+
+namespace corvanta::qt {
+
+class QtToolkit;
+
+class QtMainForm final : public Window {
+ public:
+  QtMainForm(QtToolkit& kit, const Picture& sheet);
+  ~QtMainForm() override;
+
+  MainControls Controls();
+  void Bind(MainFormEvents& events);
+
+  void SetCaption(std::string_view text) override;
+  Hwnd hWnd() const override;
+  void SetMaximized() override;
+  void Move(Twips left, Twips top, Twips width, Twips height) override;
+  void Show() override;
+  void Refresh() override;
+  void Unload() override;
+
+  // For the window calls.
+  QWidget* Widget() const { return widget_.get(); }
+  void SetTopmost(bool on);
+  std::int32_t style;
+  Hwnd owner = 0;
+
+  // Runs a handler unless the window is gone, then repaints what it changed.
+  void Deliver(const std::function<void(MainFormEvents&)>& handler);
+
+ private:
+  void GrabInput();
+
+  QtToolkit& kit_;
+  const Picture& sheet_;
+  std::unique_ptr<QWidget> widget_;
+  std::unique_ptr<QtPictureBox> picBox_;
+  std::unique_ptr<QtLabel> label1_;
+  QtTimer tmrDown_;
+  QtTimer tmrRight_;
+  MainFormEvents* events_ = nullptr;
+  bool topmost_ = false;
+  bool unloading_ = false;
+  bool unloaded_ = false;
+  QTimer grab_retry_;
+  int grab_tries_ = 0;
+};
+
+}  // namespace corvanta::qt

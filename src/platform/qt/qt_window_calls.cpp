@@ -1,0 +1,117 @@
+// The window calls of the seam on X: own windows are the widgets this process made, any other
+// id is a foreign X window, asked about through the X server.
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QWindow>
+
+#include "platform/qt/qt_main_form.h"
+#include "platform/qt/qt_settings_dialog.h"
+#include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_x11.h"
+
+namespace corvanta::qt {
+
+using namespace user32;
+
+namespace {
+constexpr std::int32_t WS_VISIBLE = 0x10000000;
+}  // namespace
+
+QtMainForm* QtToolkit::Own(Hwnd hwnd) const {
+  if (!main_form_ || hwnd == 0) return nullptr;
+  return main_form_->hWnd() == hwnd ? main_form_ : nullptr;
+}
+
+std::int32_t QtToolkit::SetWindowPos(Hwnd hwnd, Hwnd insert_after, std::int32_t x, std::int32_t y,
+                                     std::int32_t cx, std::int32_t cy, std::int32_t flags) {
+  QtMainForm* form = Own(hwnd);
+  if (!form) return 0;
+  QWidget* w = form->Widget();
+  if (!(flags & SWP_NOZORDER)) {
+    if (insert_after == HWND_TOPMOST) {
+      form->SetTopmost(true);
+    } else if (insert_after == HWND_NOTOPMOST) {
+      form->SetTopmost(false);
+    } else if (insert_after == 0) {
+      w->raise();
+    }
+  }
+  if (!(flags & SWP_NOMOVE)) w->move(x, y);
+  if (!(flags & SWP_NOSIZE)) w->resize(cx, cy);
+  if (flags & SWP_SHOWWINDOW) {
+    w->setAttribute(Qt::WA_ShowWithoutActivating, (flags & SWP_NOACTIVATE) != 0);
+    w->show();
+  }
+  return 1;
+}
+
+std::int32_t QtToolkit::GetWindowLongA(Hwnd hwnd, std::int32_t index) {
+  const QtMainForm* form = Own(hwnd);
+  if (!form) return 0;
+  if (index == GWL_STYLE) return form->style | (form->Widget()->isVisible() ? WS_VISIBLE : 0);
+  if (index == GWL_HWNDPARENT) return form->owner;
+  return 0;
+}
+
+std::int32_t QtToolkit::SetWindowLongA(Hwnd hwnd, std::int32_t index, std::int32_t value) {
+  QtMainForm* form = Own(hwnd);
+  if (!form) return 0;
+  // Recorded only: on X a window is a child by being re-parented (SetParent), and an owner
+  // means nothing to a child window.
+  std::int32_t& slot = index == GWL_STYLE ? form->style : form->owner;
+  if (index != GWL_STYLE && index != GWL_HWNDPARENT) return 0;
+  const std::int32_t previous = slot;
+  slot = index == GWL_STYLE ? value & ~WS_VISIBLE : value;
+  return previous;
+}
+
+Hwnd QtToolkit::SetParent(Hwnd child, Hwnd new_parent) {
+  QtMainForm* form = Own(child);
+  if (!form) return 0;
+  QWindow* window = form->Widget()->windowHandle();
+  const Hwnd previous = host_ ? static_cast<Hwnd>(host_->winId()) : 0;
+  if (new_parent == 0) {
+    window->setParent(nullptr);
+    host_.reset();
+    return previous;
+  }
+  // Watched before Qt touches it, so a host that goes now or later ends the preview.
+  if (!watch_.WatchHost(static_cast<x11::XWindow>(new_parent), static_cast<x11::XWindow>(child))) {
+    EndProcess();
+    return 0;
+  }
+  auto host = std::unique_ptr<QWindow>(QWindow::fromWinId(static_cast<WId>(new_parent)));
+  window->setParent(host.get());
+  host_ = std::move(host);
+  return previous;
+}
+
+std::int32_t QtToolkit::GetClientRect(Hwnd hwnd, Rect32& rect) {
+  if (const QtMainForm* form = Own(hwnd)) {
+    rect = {0, 0, form->Widget()->width(), form->Widget()->height()};
+    return 1;
+  }
+  if (hwnd <= 0) return 0;
+  const auto size = x11::ClientSize(static_cast<x11::XWindow>(hwnd));
+  if (!size) return 0;
+  rect = {0, 0, size->width, size->height};
+  return 1;
+}
+
+std::int32_t QtToolkit::ShowCursor(std::int32_t show) {
+  const bool was_hidden = cursor_count_ < 0;
+  cursor_count_ += show ? 1 : -1;
+  const bool hidden = cursor_count_ < 0;
+  if (hidden && !was_hidden) QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+  if (!hidden && was_hidden) QGuiApplication::restoreOverrideCursor();
+  return cursor_count_;
+}
+
+void QtToolkit::ShowSettingsModal(SettingsFormEvents& events) {
+  WindowOpened();
+  RunSettingsDialog(events, scale_);
+  --windows_;  // closing the dialog never ends the program: frmMain is still there
+}
+
+}  // namespace corvanta::qt
