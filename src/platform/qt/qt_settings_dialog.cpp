@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -94,7 +96,17 @@ void RunSettingsDialog(SettingsFormEvents& events, const Scale& scale) {
   SettingsDialog dialog;
   dialog.setObjectName(Q(design.name));
   dialog.setWindowTitle(Q(design.caption));
-  dialog.setFixedSize(scale.PxX(design.client_width), scale.PxY(design.client_height));
+  const QSize size(scale.PxX(design.client_width), scale.PxY(design.client_height));
+  dialog.setFixedSize(size);
+  // Placed here rather than by QDialog, which guesses a 10 x 40 frame when no window manager
+  // reports one and so opens off centre.
+  if (design.centred) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->geometry();
+      dialog.move(area.x() + (area.width() - size.width()) / 2,
+                  area.y() + (area.height() - size.height()) / 2);
+    }
+  }
 
   std::map<std::string_view, QWidget*> made;
   std::vector<std::pair<int, QWidget*>> tab_order;
