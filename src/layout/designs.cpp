@@ -46,7 +46,7 @@ const ControlDesign kSettingsControls[] = {
     {.name = "Image1", .kind = ControlKind::kImage, .container = "Frame1", .left = 555,
      .top = 2010, .width = 480, .height = 480, .picture = PictureId::kNineBall},
     {.name = "Label5", .kind = ControlKind::kLabel, .left = 1185, .top = 3150, .width = 3255,
-     .height = 420, .caption = "Copyright (C) 2025-2026 Corvanta Software", .tab_index = 8},
+     .height = 420, .caption = "(C) 2025-2026 Corvanta Software", .tab_index = 8},
     {.name = "Label6", .kind = ControlKind::kLabel, .left = 5055, .top = 3150, .width = 2115,
      .height = 390, .caption = "Version 1.1.0", .tab_index = 9},
 };
