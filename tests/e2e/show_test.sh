@@ -13,6 +13,13 @@ info=$(xwininfo -id "$win")
 grep -q -- "-geometry 1024x768+0+0" <<<"$info" || fail "the window does not cover the screen: $info"
 grep -q "Override Redirect State: yes" <<<"$info" || fail "a window manager could frame the window"
 [ "$(cursor)" = hidden ] || fail "the cursor shows during the show"
+[ "$("$X_HOST" grabs)" = "keyboard taken pointer taken" ] || fail "keyboard or pointer not taken"
+
+step "each tick sends the screen only what changed"
+read -r rects largest < <("$X_HOST" damage 1)
+echo "$rects rectangles drawn in 1 s, the largest $largest pixels"
+[ "$rects" -ge 50 ] || fail "only $rects rectangles drawn in a second of racing"
+[ "$largest" -le $((1024 * 768 / 20)) ] || fail "a tick sent $largest pixels at once"
 
 step "the balls advance"
 sleep 0.4

@@ -6,17 +6,23 @@
 //   x_host close ID         asks a window to close, as a title bar's close button does
 //   x_host cursor           prints "visible" or "hidden": does the current cursor show a pixel?
 //   x_host maps SECONDS     prints "ready", then the number of windows mapped meanwhile
+//   x_host grabs            prints whether another client holds the keyboard and the pointer
+//   x_host damage SECONDS   prints how many rectangles of the screen were drawn in SECONDS,
+//                           and the area of the largest
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/Xfixes.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -87,6 +93,49 @@ int Maps(Display* d, double seconds) {
   return 0;
 }
 
+int Grabs(Display* d) {
+  const Window root = DefaultRootWindow(d);
+  const bool keyboard =
+      XGrabKeyboard(d, root, False, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
+  const bool pointer = XGrabPointer(d, root, False, 0, GrabModeAsync, GrabModeAsync, None, None,
+                                    CurrentTime) == GrabSuccess;
+  XUngrabKeyboard(d, CurrentTime);
+  XUngrabPointer(d, CurrentTime);
+  XSync(d, False);
+  std::cout << "keyboard " << (keyboard ? "free" : "taken") << " pointer "
+            << (pointer ? "free" : "taken") << std::endl;
+  return 0;
+}
+
+int DamageReport(Display* d, double seconds) {
+  int event_base = 0, error_base = 0;
+  if (!XDamageQueryExtension(d, &event_base, &error_base)) return 2;
+  // Raw rectangles: one report for every drawing request, as it reached the screen.
+  XDamageCreate(d, DefaultRootWindow(d), XDamageReportRawRectangles);
+  XSync(d, False);
+  long rects = 0, largest = 0;
+  // A new damage object first reports its whole drawable, once; that is not drawing.
+  bool first = true;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (std::chrono::steady_clock::now() < end) {
+    while (XPending(d)) {
+      XEvent e;
+      XNextEvent(d, &e);
+      if (e.type != event_base + XDamageNotify) continue;
+      const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(e);
+      if (std::exchange(first, false) && damage.area.width == damage.geometry.width &&
+          damage.area.height == damage.geometry.height) {
+        continue;
+      }
+      ++rects;
+      largest = std::max(largest, static_cast<long>(damage.area.width) * damage.area.height);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  std::cout << rects << " " << largest << std::endl;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +153,8 @@ int main(int argc, char** argv) {
   if (cmd == "close" && argc == 3) return Close(d, std::strtoul(argv[2], nullptr, 0));
   if (cmd == "cursor") return CursorShown(d);
   if (cmd == "maps" && argc == 3) return Maps(d, std::atof(argv[2]));
-  std::cerr << "usage: x_host window W H X Y | close ID | cursor | maps SECONDS\n";
+  if (cmd == "grabs") return Grabs(d);
+  if (cmd == "damage" && argc == 3) return DamageReport(d, std::atof(argv[2]));
+  std::cerr << "usage: see the top of x_host.cpp\n";
   return 2;
 }
