@@ -21,6 +21,13 @@ echo "$rects rectangles drawn in 1 s, the largest $largest pixels"
 [ "$rects" -ge 50 ] || fail "only $rects rectangles drawn in a second of racing"
 [ "$largest" -le $((1024 * 768 / 20)) ] || fail "a tick sent $largest pixels at once"
 
+step "a window mapped over the show goes under it"
+host 200 200 0 0
+sleep 0.3
+top=$(xwininfo -root -children | awk '/children:/ { getline; print $1; exit }')
+[ $((top)) = $((win)) ] || fail "another window stays above the show"
+host_do destroy
+
 step "the balls advance"
 sleep 0.4
 shot later
