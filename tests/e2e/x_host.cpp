@@ -146,15 +146,23 @@ int main(int argc, char** argv) {
     return 2;
   }
   XSetErrorHandler(IgnoreErrors);
+  int rc = 2;
   if (cmd == "window" && argc == 6) {
-    return HostWindow(d, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                      std::atoi(argv[5]));
+    rc = HostWindow(d, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+                    std::atoi(argv[5]));
+  } else if (cmd == "close" && argc == 3) {
+    rc = Close(d, std::strtoul(argv[2], nullptr, 0));
+  } else if (cmd == "cursor") {
+    rc = CursorShown(d);
+  } else if (cmd == "maps" && argc == 3) {
+    rc = Maps(d, std::atof(argv[2]));
+  } else if (cmd == "grabs") {
+    rc = Grabs(d);
+  } else if (cmd == "damage" && argc == 3) {
+    rc = DamageReport(d, std::atof(argv[2]));
+  } else {
+    std::cerr << "usage: see the top of x_host.cpp\n";
   }
-  if (cmd == "close" && argc == 3) return Close(d, std::strtoul(argv[2], nullptr, 0));
-  if (cmd == "cursor") return CursorShown(d);
-  if (cmd == "maps" && argc == 3) return Maps(d, std::atof(argv[2]));
-  if (cmd == "grabs") return Grabs(d);
-  if (cmd == "damage" && argc == 3) return DamageReport(d, std::atof(argv[2]));
-  std::cerr << "usage: see the top of x_host.cpp\n";
-  return 2;
+  XCloseDisplay(d);
+  return rc;
 }
