@@ -132,12 +132,6 @@ MainControls QtMainForm::Controls() {
 
 void QtMainForm::Bind(MainFormEvents& events) { events_ = &events; }
 
-void QtMainForm::Deliver(const std::function<void(MainFormEvents&)>& handler) {
-  if (!events_ || unloading_ || unloaded_) return;
-  handler(*events_);
-  if (!unloaded_) picBox_->Present();
-}
-
 void QtMainForm::SetCaption(std::string_view text) {
   widget_->setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "platform/qt/qt_controls.h"
@@ -41,7 +40,12 @@ class QtMainForm final : public Window {
   Hwnd owner = 0;
 
   // Runs a handler unless the window is gone, then repaints what it changed.
-  void Deliver(const std::function<void(MainFormEvents&)>& handler);
+  template <typename Handler>
+  void Deliver(Handler&& handler) {
+    if (!events_ || unloading_ || unloaded_) return;
+    handler(*events_);
+    if (!unloaded_) picBox_->Present();
+  }
 
  private:
   void GrabInput();

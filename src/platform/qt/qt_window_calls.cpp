@@ -56,11 +56,10 @@ std::int32_t QtToolkit::GetWindowLongA(Hwnd hwnd, std::int32_t index) {
 
 std::int32_t QtToolkit::SetWindowLongA(Hwnd hwnd, std::int32_t index, std::int32_t value) {
   QtMainForm* form = Own(hwnd);
-  if (!form) return 0;
+  if (!form || (index != GWL_STYLE && index != GWL_HWNDPARENT)) return 0;
   // Recorded only: on X a window is a child by being re-parented (SetParent), and an owner
   // means nothing to a child window.
   std::int32_t& slot = index == GWL_STYLE ? form->style : form->owner;
-  if (index != GWL_STYLE && index != GWL_HWNDPARENT) return 0;
   const std::int32_t previous = slot;
   slot = index == GWL_STYLE ? value & ~WS_VISIBLE : value;
   return previous;
