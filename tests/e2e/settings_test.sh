@@ -24,6 +24,8 @@ x=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$geometry")
 y=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$geometry")
 [ $((x - 271)) -ge -2 ] && [ $((x - 271)) -le 2 ] && [ $((y - 267)) -ge -2 ] &&
   [ $((y - 267)) -le 2 ] || fail "not centred: at $x, $y"
+xprop -id "$DLG" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+  fail "the dialog would show in the task bar"
 
 step "OK without a change stores the preselected choice"
 xdotool key Tab Tab space   # the list, then Cancel, then OK

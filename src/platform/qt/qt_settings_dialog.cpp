@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_x11.h"
 
 namespace corvanta::qt {
 namespace {
@@ -130,6 +131,9 @@ void RunSettingsDialog(SettingsFormEvents& events, const Scale& scale) {
                    [&events] { events.btnOK_Click(); });
   QObject::connect(static_cast<QPushButton*>(made.at("btnCancel")), &QPushButton::clicked,
                    [&events] { events.btnCancel_Click(); });
+
+  // Like frmMain, the dialog stays out of the task bar; set before its first map.
+  x11::SkipTaskbar(static_cast<x11::XWindow>(dialog.winId()));
 
   events.Attach({dialog, combo1, label6});
   events.Form_Load();
