@@ -22,21 +22,20 @@ wait_exit "$PID" 1
 [ "$(cursor)" = visible ] || fail "the cursor is still hidden after a movement"
 silent
 
+# Starts a show, does "$@" to it, and expects it to end at once, the cursor back.
+ends_on() {
+  start /S
+  window "Screen Saver" >/dev/null
+  "$@"
+  wait_exit "$PID" 1
+  [ "$RC" = 0 ] || fail "exit code $RC"
+  [ "$(cursor)" = visible ] || fail "the cursor is still hidden after: $*"
+  silent
+}
+
 step "a key press ends the show"
-start /S
-window "Screen Saver" >/dev/null
-xdotool key Shift_L
-wait_exit "$PID" 1
-[ "$RC" = 0 ] || fail "exit code $RC"
-[ "$(cursor)" = visible ] || fail "the cursor is still hidden after a key"
-silent
+ends_on xdotool key Shift_L
 
 step "a click ends the show"
-start /S
-window "Screen Saver" >/dev/null
-xdotool click 3
-wait_exit "$PID" 1
-[ "$RC" = 0 ] || fail "exit code $RC"
-[ "$(cursor)" = visible ] || fail "the cursor is still hidden after a click"
-silent
+ends_on xdotool click 3
 echo "input: passed"
