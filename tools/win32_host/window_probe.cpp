@@ -2,7 +2,8 @@
 // window with the given title and writes one line per window, itself first, then every
 // descendant in creation order:
 //   <class>|<id>|<visible 0|1>|<x>,<y>,<w>,<h>|<selected index or ->|<text>
-// with x, y relative to the top-level window's client area. Exit code 1 if no such window.
+// with x, y relative to the top-level window's client area; for the top-level window itself,
+// its client area's place on screen and size. Exit code 1 if no such window.
 // Usage: window_probe <report> <title> [--wait-caption <ms>]
 //   --wait-caption: first wait up to <ms> for a visible label child that has text, and report
 //   then (the show's winner caption appears only for a while).
@@ -39,7 +40,13 @@ void Describe(Walk& w, HWND hwnd) {
   GetWindowRect(hwnd, &r);
   POINT p{r.left, r.top};
   ScreenToClient(w.top, &p);
-  if (hwnd == w.top) p = {r.left, r.top};
+  if (hwnd == w.top) {
+    // The top-level window is given by its client area on screen, the origin of the rest.
+    GetClientRect(hwnd, &r);
+    p = {0, 0};
+    ClientToScreen(hwnd, &p);
+    r = {p.x, p.y, p.x + r.right, p.y + r.bottom};
+  }
   const bool visible = (GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
   std::string selected = "-";
   if (std::string(cls) == "ComboBox") {
