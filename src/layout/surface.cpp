@@ -8,7 +8,14 @@ namespace corvanta {
 void Surface::Resize(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  pixels_.assign(static_cast<std::size_t>(width_) * height_, kBlack);
+  count_ = static_cast<std::size_t>(width_) * height_;
+  pixels_.reset();
+  // calloc, not a fill: large blocks come straight from the system as untouched zero pages.
+  pixels_.reset(static_cast<std::uint32_t*>(std::calloc(count_ ? count_ : 1, 4)));
+  if (!pixels_) {
+    width_ = height_ = 0;
+    count_ = 0;
+  }
   painted_.Clear();
   MarkAll();
 }
@@ -20,13 +27,13 @@ void Surface::MarkAll() {
 
 void Surface::Clear() {
 #ifdef CORVANTA_NAIVE_DRAW
-  std::fill(pixels_.begin(), pixels_.end(), kBlack);
+  std::fill(pixels_.get(), pixels_.get() + count_, kBlack);
   painted_.Clear();
   MarkAll();
 #else
   for (const PixelRect& r : painted_.Items()) {
     for (int y = r.top; y < r.bottom; ++y) {
-      std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+      std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(y) * width_;
       std::fill(row + r.left, row + r.right, kBlack);
     }
     changed_.Add(r);
@@ -45,7 +52,7 @@ void Surface::Paint(const Picture& pic, PixelRect src, int dx, int dy) {
   const int sy = src.top + (dst.top - want.top);
   const std::size_t bytes = static_cast<std::size_t>(dst.Width()) * 4;
   for (int y = 0; y < dst.Height(); ++y) {
-    std::memcpy(pixels_.data() + static_cast<std::size_t>(dst.top + y) * width_ + dst.left,
+    std::memcpy(pixels_.get() + static_cast<std::size_t>(dst.top + y) * width_ + dst.left,
                 pic.pixels.data() + static_cast<std::size_t>(sy + y) * pic.width + sx, bytes);
   }
   painted_.Add(dst);
@@ -60,7 +67,7 @@ void Surface::PaintStretched(const Picture& pic, PixelRect src, PixelRect dst) {
     // Sample at pixel centres so both edges of the source show.
     const long long sy = src.top + (2LL * (y - dst.top) + 1) * src.Height() / (2LL * dst.Height());
     const std::uint32_t* in = pic.pixels.data() + sy * pic.width;
-    std::uint32_t* out = pixels_.data() + static_cast<std::size_t>(y) * width_;
+    std::uint32_t* out = pixels_.get() + static_cast<std::size_t>(y) * width_;
     for (int x = clip.left; x < clip.right; ++x) {
       out[x] = in[src.left + (2LL * (x - dst.left) + 1) * src.Width() / (2LL * dst.Width())];
     }
