@@ -109,6 +109,9 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
 
   QLabel* label = MakeLabel(*kMainDesign.Find("Label1"), scale, view);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Over a view drawn straight on X the caption needs a window of its own, or the balls
+  // passing under it would be drawn over it.
+  if (picBox_->NeedsNativeChildren()) label->setAttribute(Qt::WA_NativeWindow);
   label1_ = std::make_unique<QtLabel>(label, scale);
 
   QObject::connect(&tmrDown_.Native(), &QTimer::timeout,

@@ -4,21 +4,59 @@
 #include <QPainter>
 
 namespace corvanta::qt {
+namespace {
 
-PictureView::PictureView(const Surface& image, QWidget* parent) : QWidget(parent), image_(image) {
+// A repaint rectangle this small is copied whole; a larger one (an expose, the first frame)
+// is filled black and only the painted parts of the image are copied over it.
+constexpr long long kCopyWholeArea = 256 * 256;
+
+}  // namespace
+
+PictureView::PictureView(const Surface& image, QWidget* parent)
+    : QWidget(parent), image_(image), blit_(XBlit::Create()) {
   // Every pixel comes from the image: nothing to clear first, so nothing flickers.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
+  if (blit_) {
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NativeWindow);
+  }
+}
+
+PictureView::~PictureView() = default;
+
+QPaintEngine* PictureView::paintEngine() const {
+  // Painting on screen ourselves: Qt must not set up a painter of its own for this widget.
+  return blit_ ? nullptr : QWidget::paintEngine();
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {
   if (image_.Width() == 0 || image_.Height() == 0) return;
+  if (blit_) {
+    PaintDirect(event->region());
+    return;
+  }
   // A view of the pixels, not a copy: the surface's layout is Qt's RGB32.
   const QImage pixels(reinterpret_cast<const uchar*>(image_.Pixels().data()), image_.Width(),
                       image_.Height(), image_.StrideBytes(), QImage::Format_RGB32);
   QPainter painter(this);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), pixels, r);
+}
+
+void PictureView::PaintDirect(const QRegion& region) {
+  const auto window = static_cast<std::uint32_t>(winId());
+  for (const QRect& q : region) {
+    const PixelRect r{q.left(), q.top(), q.right() + 1, q.bottom() + 1};
+    if (r.Area() <= kCopyWholeArea) {
+      blit_->Put(window, image_, r);
+      continue;
+    }
+    // Everything outside the painted cover is black: let the server fill it.
+    blit_->FillBlack(window, r);
+    for (const PixelRect& p : image_.Painted().Items()) blit_->Put(window, image_, p.Intersect(r));
+  }
+  blit_->Flush();
 }
 
 QtPictureBox::QtPictureBox(Twips tpp_x, Twips tpp_y, Twips width, Twips height, QWidget* parent)
