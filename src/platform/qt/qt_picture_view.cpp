@@ -2,13 +2,19 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <limits>
 
 namespace corvanta::qt {
 namespace {
 
 // A repaint rectangle this small is copied whole; a larger one (an expose, the first frame)
-// is filled black and only the painted parts of the image are copied over it.
+// is filled black and only the painted parts of the image are copied over it. The naive
+// benchmark build copies every rectangle whole, as a plain repaint would.
+#ifdef CORVANTA_NAIVE_DRAW
+constexpr long long kCopyWholeArea = std::numeric_limits<long long>::max();
+#else
 constexpr long long kCopyWholeArea = 256 * 256;
+#endif
 
 }  // namespace
 
