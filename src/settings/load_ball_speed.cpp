@@ -9,12 +9,9 @@ namespace corvanta {
 void frmMain::LoadBallSpeed() {
   // Anything unreadable, empty, non-numeric or beyond 16 bits falls back to Medium; values
   // outside 0..2 are kept as they are, for each reader to deal with.
-  iBallSpeed = 1;
   const std::string text =
       kit_.Store().GetSetting(kAppName, kSettingsSection, kBallSpeedKey, "1");
-  const std::optional<double> value = NumericValue(text);
-  if (!value) return;
-  iBallSpeed = RoundToInt16(*value).value_or(1);
+  iBallSpeed = RoundToInt16(text).value_or(1);
 }
 
 }  // namespace corvanta

@@ -12,9 +12,7 @@ std::int32_t GetPreviewHwnd(const std::string& args) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   const std::size_t tail = LongestNumericTail(s);
   if (tail == s.size()) return 0;
-  const std::optional<double> value = NumericValue(s.substr(tail));
-  if (!value) return 0;
-  return RoundToInt32(*value).value_or(0);
+  return RoundToInt32(s.substr(tail)).value_or(0);
 }
 
 }  // namespace corvanta

@@ -13,7 +13,7 @@ namespace {
 
 std::size_t SlowLongestTail(std::string_view s) {
   for (std::size_t start = 0; start < s.size(); ++start) {
-    if (corvanta::NumericValue(s.substr(start))) return start;
+    if (corvanta::IsNumeric(s.substr(start))) return start;
   }
   return s.size();
 }

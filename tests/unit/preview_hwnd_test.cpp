@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 
 #include "layout/numbers.h"
@@ -41,7 +40,7 @@ TEST(GetPreviewHwnd, HugeTextsStayFast) {
 // The backwards reader must agree with the plain definition: try every tail, longest first.
 std::size_t SlowLongestTail(std::string_view s) {
   for (std::size_t start = 0; start < s.size(); ++start) {
-    if (NumericValue(s.substr(start))) return start;
+    if (IsNumeric(s.substr(start))) return start;
   }
   return s.size();
 }
@@ -56,15 +55,25 @@ TEST(LongestNumericTail, AgreesWithTryingEveryTail) {
   }
 }
 
-TEST(NumericValue, AcceptsOneDecimalNumberOnly) {
-  EXPECT_EQ(NumericValue(" -12.5e1 "), -125.0);
-  EXPECT_EQ(NumericValue("+7"), 7.0);
-  EXPECT_EQ(NumericValue("1e-99999"), 0.0);
-  EXPECT_EQ(NumericValue("-1e400"), -HUGE_VAL);
+TEST(Numbers, OneDecimalNumberRoundedExactlyHalvesToEven) {
+  EXPECT_EQ(RoundToInt32(" -12.5e1 "), -125);
+  EXPECT_EQ(RoundToInt32("+7"), 7);
+  EXPECT_EQ(RoundToInt32("1e-99999"), 0);
+  EXPECT_EQ(RoundToInt32("-0.5"), 0);
+  EXPECT_EQ(RoundToInt32("-1.5"), -2);
+  EXPECT_EQ(RoundToInt32("0.0000000000000000000000000001e28"), 1);
+  // A double would have turned these into exact halves and rounded them down.
+  EXPECT_EQ(RoundToInt32("2.5000000000000000001"), 3);
+  EXPECT_EQ(RoundToInt16("32767.4999999999999999999"), 32767);
+  EXPECT_EQ(RoundToInt16("32767.5"), std::nullopt);
+  EXPECT_EQ(RoundToInt16("-32768.5"), -32768);
+  EXPECT_EQ(RoundToInt16("-32769"), std::nullopt);
+  EXPECT_EQ(RoundToInt32("-1e400"), std::nullopt);
   for (const char* bad : {"", " ", ".", "e5", "1e", "1e+", "--1", "1 2", "1x", "nan", "inf"}) {
-    EXPECT_FALSE(NumericValue(bad).has_value()) << '"' << bad << '"';
+    EXPECT_FALSE(IsNumeric(bad)) << '"' << bad << '"';
+    EXPECT_EQ(RoundToInt32(bad), std::nullopt) << '"' << bad << '"';
   }
-  EXPECT_FALSE(NumericValue(std::string("1\0", 2)).has_value());
+  EXPECT_FALSE(IsNumeric(std::string("1\0", 2)));
 }
 
 }  // namespace
