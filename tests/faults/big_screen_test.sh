@@ -50,7 +50,7 @@ xdotool mousemove 3837 2150
 ends_cleanly "3 pixels right at the corner" 1
 
 step "across the end of 16-bit twips: 2 pixels keep the show, 3 end it"
-show_with_moves 2180 2159 2183 2159 2185 2159
+show_with_moves 2181 2159 2183 2159 2185 2159
 running "$PID" || fail "2 pixels across x = 2184.5 ended the show"
 xdotool mousemove 2188 2159
 ends_cleanly "3 pixels beyond x = 2184.5" 1
