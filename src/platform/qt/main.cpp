@@ -1,5 +1,7 @@
 // The Linux program: builds frmMain on Qt, runs its load handler, then the event loop.
 
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <string>
 
@@ -20,12 +22,23 @@ std::string ArgumentText(int argc, char** argv) {
   return text;
 }
 
+bool XServerReachable() {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  const bool ok = xcb_connection_has_error(c) == 0;
+  xcb_disconnect(c);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = ArgumentText(argc, argv);
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+  // Without an X server Qt aborts, dumping core after a page of advice. A screen saver that
+  // cannot reach the screen just ends with exit code 1, as it does when the server goes away
+  // during the show.
+  if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb") && !XServerReachable()) return 1;
   // One pixel is one device pixel: the program scales by twips per pixel itself.
   if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

@@ -1,0 +1,42 @@
+# No X server to show on: none named, one named that does not exist, one that goes away during
+# the show or the preview. The program ends at once with exit code 1: no abort, no core, and
+# before it had a window, not a word.
+source "$(dirname "$0")/lib.sh"
+
+step "no display, or one that does not exist: exit code 1, silently"
+for display in "" ":" ":4095" "nohost.invalid:0" "garbage"; do
+  DISPLAY=$display start_alone /s
+  wait_exit "$PID" 2
+  [ "$RC" = 1 ] || fail "DISPLAY=\"$display\": exit code $RC"
+  silent
+  nothing_left "$PID"
+done
+(unset DISPLAY; start_alone /p 1234; wait_exit "$PID" 2; [ "$RC" = 1 ] || fail "unset DISPLAY: exit code $RC"; silent)
+
+# Starts an X server of its own for the program; sets XPID and DISPLAY.
+own_server() {
+  rm -f "$WORK/display2"
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$WORK/display2" 2>/dev/null &
+  XPID=$!
+  PIDS+=("$XPID")
+  for _ in $(seq 100); do [ -s "$WORK/display2" ] && break; sleep 0.05; done
+  [ -s "$WORK/display2" ] || fail "the second Xvfb did not start"
+  DISPLAY=":$(cat "$WORK/display2")"
+}
+
+step "the X server goes away during the show, and during the preview: ends, exit code 1"
+own_server
+start_alone /S
+window "Screen Saver" >/dev/null
+kill "$XPID"
+wait_exit "$PID" 1
+[ "$RC" = 1 ] || fail "show: exit code $RC"
+nothing_left "$PID"
+own_server
+host 152 112 10 10
+start_alone /p "$HOST_ID"
+embedded
+kill "$XPID"
+wait_exit "$PID" 1
+[ "$RC" = 1 ] || fail "preview: exit code $RC"
+echo "faults.window_system: passed"
