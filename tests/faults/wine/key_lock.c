@@ -1,6 +1,7 @@
-/* Makes the program's settings key read-only for everyone, or writable again, so that a test
- * can watch a save that the registry refuses:
+/* Makes the program's settings key read-only or unreadable for everyone, or open again, so that
+ * a test can watch a read or a save that the registry refuses:
  *   key_lock lock     creates the key if needed; its access list then grants reading only
+ *   key_lock hide     likewise, granting nothing but changing the access list back
  *   key_lock unlock   grants everyone full access again
  * Built by the fault test itself with mingw-w64; exit code 0 on success. */
 #define WIN32_LEAN_AND_MEAN
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   EXPLICIT_ACCESS_A access;
   PACL acl = NULL;
   DWORD result;
-  const int lock = argc > 1 && strcmp(argv[1], "lock") == 0;
+  const char* mode = argc > 1 ? argv[1] : "";
 
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, NULL, 0, READ_CONTROL | WRITE_DAC, NULL, &key,
                       NULL) != ERROR_SUCCESS) {
@@ -27,7 +28,9 @@ int main(int argc, char** argv) {
     return 3;
   }
   ZeroMemory(&access, sizeof access);
-  access.grfAccessPermissions = lock ? KEY_READ : KEY_ALL_ACCESS;
+  access.grfAccessPermissions = strcmp(mode, "lock") == 0   ? KEY_READ
+                                : strcmp(mode, "hide") == 0 ? READ_CONTROL | WRITE_DAC
+                                                            : KEY_ALL_ACCESS;
   access.grfAccessMode = SET_ACCESS;
   access.grfInheritance = NO_INHERITANCE;
   access.Trustee.TrusteeForm = TRUSTEE_IS_SID;

@@ -68,3 +68,12 @@ first_hold() {
   xdotool key a
   wait_exit "$show" 10 && [ "$EXIT_CODE" = 0 ] || fail "$1: the show did not end on a key"
 }
+
+# Builds the helper that changes the settings key's access list (key_lock.c) and defines
+# key_lock; on exit the key is opened again and removed, for the tests that share the prefix.
+with_key_lock() {
+  x86_64-w64-mingw32-gcc -O1 -static -o "$WORK/key_lock.exe" "$(dirname "${BASH_SOURCE[0]}")/key_lock.c" \
+    -ladvapi32 || { fail "cannot build key_lock.exe"; finish; }
+  trap 'key_lock unlock || true; store_clear; cleanup' EXIT
+}
+key_lock() { wine "$WORK/key_lock.exe" "$1" >>"$WORK/wine.log" 2>&1; }

@@ -8,6 +8,7 @@
 WORK="$1" SHOTS="$2"
 source "$(dirname "$0")/lib.sh"
 start_x
+with_key_lock
 
 SUBKEY='HKEY_CURRENT_USER\Software\Corvanta Screen Saver\Settings'
 # Writes a .reg file whose Settings key holds the line $1 (e.g. "BALL_SPEED"=...), imports it.
@@ -16,6 +17,7 @@ store_line() {
   printf 'REGEDIT4\r\n\r\n[%s]\r\n%s\r\n' "$SUBKEY" "$1" >"$WORK/entry.reg"
   store_import "$WORK/entry.reg"
 }
+stored_value() { wine reg query "$KEY" /v BALL_SPEED 2>/dev/null | tr -d '\r' | awk '$1 == "BALL_SPEED" { print $2 ":" $3 }'; }
 hex_of() { od -An -tx1 -v "$1" | tr -s ' \n' ',' | sed 's/^,//; s/,$//'; }
 
 store_line '"BALL_SPEED"="1"'
@@ -68,6 +70,17 @@ store_clear
 printf 'REGEDIT4\r\n\r\n[%s\\BALL_SPEED]\r\n@="0"\r\n' "$SUBKEY" >"$WORK/entry.reg"
 store_import "$WORK/entry.reg"
 medium_from key-in-its-place
+
+# The key's access list grants nothing: the value is there, but reading it is refused.
+store_line '"BALL_SPEED"="0"'
+key_lock hide || fail "could not make the key unreadable"
+wine reg query "$KEY" /v BALL_SPEED >/dev/null 2>&1 && fail "the hidden key can still be read"
+first_hold unreadable-key
+[ "$HOLD" = "$medium" ] && pass "unreadable-key: the show races at medium" ||
+  fail "unreadable-key: the first race finished at '$HOLD', not as at medium"
+key_lock unlock || fail "could not open the key again"
+[ "$(stored_value)" = "REG_SZ:0" ] && pass "unreadable-key: the entry is unchanged" ||
+  fail "unreadable-key: the entry is '$(stored_value)'"
 
 store_clear
 finish

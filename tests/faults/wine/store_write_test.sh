@@ -8,12 +8,7 @@ WORK="$1" SHOTS="$2"
 source "$(dirname "$0")/lib.sh"
 start_x
 
-# The helper that locks the key is built here, so the Windows build needs nothing for tests.
-x86_64-w64-mingw32-gcc -O1 -static -o "$WORK/key_lock.exe" "$(dirname "$0")/key_lock.c" \
-  -ladvapi32 || { fail "cannot build key_lock.exe"; finish; }
-key_lock() { wine "$WORK/key_lock.exe" "$1" >>"$WORK/wine.log" 2>&1; }
-unlock_on_exit() { key_lock unlock || true; store_clear; cleanup; }
-trap unlock_on_exit EXIT
+with_key_lock
 
 stored() { wine reg query "$KEY" /v BALL_SPEED 2>/dev/null | tr -d '\r' | awk '$1 == "BALL_SPEED" { print $2 ":" $3 }'; }
 set_stored() { wine reg add "$KEY" /v BALL_SPEED /t REG_SZ /d "$1" /f >>"$WORK/wine.log" 2>&1; }
