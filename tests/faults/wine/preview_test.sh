@@ -45,5 +45,21 @@ for args in "/p" "/p 0" "/p -0" "/p 2147483647" "/p 2147483648" "/p $((host + 42
   grep -q '^child ' "$WORK/host.txt" && fail "'$args' embedded itself in the host"
   [ "$(cursor)" = visible ] || fail "'$args': the cursor is hidden"
 done
+kill -9 "${STARTED[-1]}" 2>/dev/null || true
+
+# After a real preview whose host goes away, the cursor shows too (how fast it ends is the
+# end-to-end preview test's).
+rm -f "$WORK/host.txt"
+wine "$TOOLS/preview_host.exe" "$(winpath "$WORK/host.txt")" --destroy >>"$WORK/wine.log" 2>&1 &
+STARTED+=("$!")
+for _ in $(seq 200); do grep -q '^host ' "$WORK/host.txt" 2>/dev/null && break; sleep 0.05; done
+start_scr /p "$(awk '$1 == "host" { print $2 }' "$WORK/host.txt")"
+# Away from the host's window, whose class sets no cursor of its own (Wine then shows none).
+xdotool mousemove 600 600
+wait_exit "$LAST_PID" 20 && [ "$EXIT_CODE" = 0 ] || fail "the preview did not end with its host"
+grep -q '^child ' "$WORK/host.txt" || fail "the preview never embedded itself"
+[ "$(cursor)" = visible ] && pass "the cursor shows after the preview's host went" ||
+  fail "the cursor is hidden after the preview's host went"
+nothing_left "preview after its host"
 
 finish
