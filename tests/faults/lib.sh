@@ -19,9 +19,14 @@ start_alone() {
 # setsid execs in place when it is not a group leader (a background job of a script never is),
 # so the program's process id is its session id.
 nothing_left() {
-  local left
-  left=$(ps -o pid=,comm= -s "$1" 2>/dev/null || true)
-  [ -z "$left" ] || fail "processes of session $1 still run: $left"
+  local f line rest left=""
+  for f in /proc/[0-9]*/stat; do
+    read -r line 2>/dev/null <"$f" || continue
+    rest=${line##*) }  # after the command name, which may hold blanks and parentheses
+    read -r _ _ _ sid _ <<<"$rest"
+    [ "$sid" = "$1" ] && left+=" ${f//[^0-9]/}"
+  done
+  [ -z "$left" ] || fail "processes of session $1 still run:$left"
 }
 
 # Ends a run and checks the usual: within $2 s, exit code 0, nothing on stdout/stderr,

@@ -72,7 +72,7 @@ first_hold() {
 # Builds the helper that changes the settings key's access list (key_lock.c) and defines
 # key_lock; on exit the key is opened again and removed, for the tests that share the prefix.
 with_key_lock() {
-  x86_64-w64-mingw32-gcc -O1 -static -o "$WORK/key_lock.exe" "$(dirname "${BASH_SOURCE[0]}")/key_lock.c" \
+  x86_64-w64-mingw32-gcc-posix -O1 -static -o "$WORK/key_lock.exe" "$(dirname "${BASH_SOURCE[0]}")/key_lock.c" \
     -ladvapi32 || { fail "cannot build key_lock.exe"; finish; }
   trap 'key_lock unlock || true; store_clear; cleanup' EXIT
 }
