@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A private X server for the shell scripts of the tests and the benchmarks. Sourced, never run.
 #
 #   start_xvfb <width>x<height> [more Xvfb arguments...]
