@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "x_client.hpp"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -34,8 +36,6 @@ using Clock = std::chrono::steady_clock;
 constexpr unsigned long kBurstMs = 3;
 // A gap longer than this ends a racing stretch: a hold, or a stall worth not averaging over.
 constexpr unsigned long kHoldGapMs = 500;
-
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
 int DamageEventBase(Display* d) {
   int event_base = 0, error_base = 0;
@@ -142,20 +142,11 @@ int Ticks(Display* d, double seconds) {
 
 int main(int argc, char** argv) {
   const std::string cmd = argc > 1 ? argv[1] : "";
-  Display* d = XOpenDisplay(nullptr);
-  if (!d) {
-    std::fprintf(stderr, "x_probe: no display\n");
-    return 2;
-  }
-  XSetErrorHandler(IgnoreErrors);
-  int rc = 2;
-  if (cmd == "first-frame" && argc >= 5 && std::strcmp(argv[3], "--") == 0) {
-    rc = FirstFrame(d, std::atof(argv[2]), argv + 4);
-  } else if (cmd == "ticks" && argc == 3) {
-    rc = Ticks(d, std::atof(argv[2]));
-  } else {
+  return x_client::RunOnDisplay("x_probe", [&](Display* d) {
+    if (cmd == "first-frame" && argc >= 5 && std::strcmp(argv[3], "--") == 0)
+      return FirstFrame(d, std::atof(argv[2]), argv + 4);
+    if (cmd == "ticks" && argc == 3) return Ticks(d, std::atof(argv[2]));
     std::fprintf(stderr, "usage: see the top of x_probe.cpp\n");
-  }
-  XCloseDisplay(d);
-  return rc;
+    return 2;
+  });
 }

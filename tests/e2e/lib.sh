@@ -1,6 +1,7 @@
 # Shared by the end-to-end scripts: a private Xvfb, a private home, and small helpers.
 # Every script sources this first; everything it starts is ended when the script ends.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../xvfb.sh"
 
 : "${CORVANTA:?path of the program}" "${X_HOST:?}" "${FRAME_CHECK:?}" "${SHOTS:?}"
 
@@ -10,6 +11,7 @@ cleanup() {
   local pid
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  stop_xvfbs
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -25,12 +27,7 @@ INI="$XDG_CONFIG_HOME/Corvanta Screen Saver.ini"
 rm -rf "$SHOTS"
 mkdir -p "$SHOTS"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$WORK/display" 2>"$WORK/xvfb.log" &
-PIDS+=($!)
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-[ -s "$WORK/display" ] || { cat "$WORK/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
+start_xvfb 1024x768
 
 fail() {
   echo "FAIL: $*" >&2

@@ -24,9 +24,9 @@
 #include <thread>
 #include <utility>
 
-namespace {
+#include "x_client.hpp"
 
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+namespace {
 
 int HostWindow(Display* d, int w, int h, int x, int y) {
   XSetWindowAttributes attrs{};
@@ -140,29 +140,16 @@ int DamageReport(Display* d, double seconds) {
 
 int main(int argc, char** argv) {
   const std::string cmd = argc > 1 ? argv[1] : "";
-  Display* d = XOpenDisplay(nullptr);
-  if (!d) {
-    std::cerr << "x_host: no display\n";
-    return 2;
-  }
-  XSetErrorHandler(IgnoreErrors);
-  int rc = 2;
-  if (cmd == "window" && argc == 6) {
-    rc = HostWindow(d, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                    std::atoi(argv[5]));
-  } else if (cmd == "close" && argc == 3) {
-    rc = Close(d, std::strtoul(argv[2], nullptr, 0));
-  } else if (cmd == "cursor") {
-    rc = CursorShown(d);
-  } else if (cmd == "maps" && argc == 3) {
-    rc = Maps(d, std::atof(argv[2]));
-  } else if (cmd == "grabs") {
-    rc = Grabs(d);
-  } else if (cmd == "damage" && argc == 3) {
-    rc = DamageReport(d, std::atof(argv[2]));
-  } else {
+  return x_client::RunOnDisplay("x_host", [&](Display* d) {
+    if (cmd == "window" && argc == 6)
+      return HostWindow(d, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+                        std::atoi(argv[5]));
+    if (cmd == "close" && argc == 3) return Close(d, std::strtoul(argv[2], nullptr, 0));
+    if (cmd == "cursor") return CursorShown(d);
+    if (cmd == "maps" && argc == 3) return Maps(d, std::atof(argv[2]));
+    if (cmd == "grabs") return Grabs(d);
+    if (cmd == "damage" && argc == 3) return DamageReport(d, std::atof(argv[2]));
     std::cerr << "usage: see the top of x_host.cpp\n";
-  }
-  XCloseDisplay(d);
-  return rc;
+    return 2;
+  });
 }

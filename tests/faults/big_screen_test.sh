@@ -3,12 +3,8 @@
 # also across the point where 16 bits run out (x = 2184.5 pixels at 15 twips a pixel).
 source "$(dirname "$0")/lib.sh"
 
-Xvfb -displayfd 3 -screen 0 3840x2160x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$WORK/display4k" 2>"$WORK/xvfb4k.log" &
-PIDS+=($!)
-for _ in $(seq 100); do [ -s "$WORK/display4k" ] && break; sleep 0.05; done
-[ -s "$WORK/display4k" ] || fail "the 4K Xvfb did not start"
-export DISPLAY=":$(cat "$WORK/display4k")"
+stop_xvfb
+start_xvfb 3840x2160
 
 # Starts a show with the pointer at (x, y), then moves it to each further point, pausing so
 # that every movement arrives as its own event.

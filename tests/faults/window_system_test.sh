@@ -13,30 +13,19 @@ for display in "" ":" ":4095" "nohost.invalid:0" "garbage"; do
 done
 (unset DISPLAY; start_alone /p 1234; wait_exit "$PID" 2; [ "$RC" = 1 ] || fail "unset DISPLAY: exit code $RC"; silent)
 
-# Starts an X server of its own for the program; sets XPID and DISPLAY.
-own_server() {
-  rm -f "$WORK/display2"
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$WORK/display2" 2>/dev/null &
-  XPID=$!
-  PIDS+=("$XPID")
-  for _ in $(seq 100); do [ -s "$WORK/display2" ] && break; sleep 0.05; done
-  [ -s "$WORK/display2" ] || fail "the second Xvfb did not start"
-  DISPLAY=":$(cat "$WORK/display2")"
-}
-
 step "the X server goes away during the show, and during the preview: it ends at once"
-own_server
+start_xvfb 640x480
 start_alone /S
 window "Screen Saver" >/dev/null
-kill "$XPID"
+kill "$XVFB_PID"
 wait_exit "$PID" 1
 [ "$RC" = 1 ] || fail "show: exit code $RC"
 nothing_left "$PID"
-own_server
+start_xvfb 640x480
 host 152 112 10 10
 start_alone /p "$HOST_ID"
 embedded
-kill "$XPID"
+kill "$XVFB_PID"
 wait_exit "$PID" 1
 # A server that shuts down in order may first tell the preview that its host was destroyed,
 # which ends it normally.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ball_colours.hpp"
 #include "bmp_reader.hpp"
 
 namespace {
@@ -58,7 +59,8 @@ TEST(NineBallPicture, WhiteBallWithAYellowBandTopToBottom) {
   bool exact_yellow = false;
   for (int y = 2; y <= 29; ++y) {
     EXPECT_TRUE(yellowish(nine().at(16, y)) || y > 6) << "band must reach the top, row " << y;
-    for (int x = 1; x <= 30; ++x) exact_yellow |= nine().at(x, y) == Rgb{255, 183, 12};
+    for (int x = 1; x <= 30; ++x)
+      exact_yellow |= nine().at(x, y) == ball_colours::As<Rgb>(ball_colours::kNineStripe);
   }
   EXPECT_TRUE(exact_yellow);
   EXPECT_TRUE(yellowish(nine().at(16, 28)));

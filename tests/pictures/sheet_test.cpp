@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 
+#include "ball_colours.hpp"
 #include "bmp_reader.hpp"
 
 namespace {
@@ -28,16 +29,7 @@ bool same_cell(int ball, int frame_a, int frame_b) {
   return true;
 }
 
-const std::array<Rgb, 9> kBody{{{255, 183, 12},
-                                {22, 22, 129},
-                                {154, 22, 25},
-                                {86, 25, 129},
-                                {223, 58, 0},
-                                {22, 115, 25},
-                                {116, 25, 29},
-                                {17, 17, 22},
-                                {211, 211, 211}}};
-const Rgb kYellow{255, 183, 12};
+constexpr Rgb kYellow = ball_colours::As<Rgb>(ball_colours::kNineStripe);
 
 // Vertical extents of the disc inside its cell, first and last row.
 std::pair<int, int> rows_of(int ball) {
@@ -109,7 +101,7 @@ TEST(SheetCells, EachBallFillsExactlyItsDiscOnBlack) {
 // balls 1-8, the nine ball's stripe there too and its white at (4, 14).
 TEST(SheetCells, BodyColoursAreExactAndDominant) {
   for (int ball = 1; ball <= 9; ++ball) {
-    const Rgb body = kBody[static_cast<std::size_t>(ball - 1)];
+    const Rgb body = ball_colours::Body<Rgb>(ball);
     for (int frame = 0; frame < 10; ++frame) {
       if (ball == 9) {
         EXPECT_EQ(cell_px(9, frame, 24, 7), kYellow) << frame;

@@ -6,6 +6,13 @@
 # screenshots are kept), WINEPREFIX (made by the prefix fixture).
 set -euo pipefail
 
+# Without the Windows program there is nothing to test: 77 is what CTest counts as skipped.
+if [ ! -f "${SCR:?the path of corvanta.scr}" ]; then
+  echo "skipped: no $SCR to run (build the windows preset first)"
+  exit 77
+fi
+source "$(dirname "${BASH_SOURCE[0]}")/../../xvfb.sh"
+
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/run"
@@ -14,7 +21,6 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 FAILURES=0
 STARTED=()   # process ids of everything this test started, ended on exit
-XVFB_PID=""
 
 fail() { echo "FAIL: $*" >&2; FAILURES=$((FAILURES + 1)); }
 pass() { echo "ok: $*"; }
@@ -25,23 +31,16 @@ cleanup() {
   # The prefix's server and its helper processes (the desktop, services) were started for
   # this test by the processes above; end them before their X server goes.
   timeout 10 wineserver -k 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  stop_xvfbs
 }
 trap cleanup EXIT
 
-# A private X server on a free display; Xvfb picks the number and writes it to fd 3.
+# A private X server, 1024 x 768 unless a <width>x<height> is given.
 start_x() {
   # Wine processes left by an earlier test that failed to clean up would still talk to that
   # test's X server; the Wine tests never overlap, so whatever runs in the prefix is stale.
   [ -n "${WINEPREFIX:-}" ] && { timeout 10 wineserver -k 2>/dev/null || true; }
-  local fifo="$WORK/displayfd"
-  rm -f "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  local i
-  for i in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.05; done
-  [ -s "$fifo" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$fifo")"
+  start_xvfb "${1:-1024x768}"
 }
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -97,8 +96,7 @@ finish() {
   echo "all checks passed; screenshots in $SHOTS"
 }
 
-if [ -n "${SCR:-}" ]; then
-  for need in "$SCR" "$TOOLS/preview_host.exe" "$TOOLS/window_probe.exe"; do
-    [ -f "$need" ] || { echo "missing $need: build the Windows program first (scripts/test does)" >&2; exit 1; }
-  done
-fi
+# The program without its helpers is a broken Windows build, not a missing one.
+for need in "$TOOLS/preview_host.exe" "$TOOLS/window_probe.exe"; do
+  [ -f "$need" ] || { echo "missing $need, though $SCR is there" >&2; exit 1; }
+done

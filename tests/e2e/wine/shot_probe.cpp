@@ -20,22 +20,15 @@
 #include <string>
 #include <vector>
 
+#include "ball_colours.hpp"
+
 namespace {
 
 struct Rgb {
   int r, g, b;
 };
 
-constexpr std::array<Rgb, 9> kBody = {{{255, 183, 12},
-                                       {22, 22, 129},
-                                       {154, 22, 25},
-                                       {86, 25, 129},
-                                       {223, 58, 0},
-                                       {22, 115, 25},
-                                       {116, 25, 29},
-                                       {17, 17, 22},
-                                       {255, 183, 12}}};
-constexpr Rgb kNineWhite{211, 211, 211};
+constexpr Rgb kNineWhite = ball_colours::Body<Rgb>(9);
 constexpr Rgb kCaption{255, 255, 128};
 constexpr int kTolerance = 16;
 
@@ -99,7 +92,8 @@ int Balls(const Image& img) {
         right = std::max(right, x);
         if (Near(p, kNineWhite, kTolerance)) ++white;
         for (int k = 0; k < 8; ++k) {
-          if (Near(p, kBody[static_cast<std::size_t>(k)], kTolerance)) ++counts[static_cast<std::size_t>(k)];
+          if (Near(p, ball_colours::Body<Rgb>(k + 1), kTolerance))
+            ++counts[static_cast<std::size_t>(k)];
         }
       }
     }

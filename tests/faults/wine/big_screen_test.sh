@@ -5,7 +5,7 @@
 # Usage: big_screen_test.sh <scratch> <screenshots>
 WORK="$1" SHOTS="$2"
 source "$(dirname "$0")/lib.sh"
-start_x_sized 3840 2160
+start_x 3840x2160
 # Wine's first program on a new X server also brings up its desktop services; let that pass
 # before the pointer starts to count.
 start_scr /A

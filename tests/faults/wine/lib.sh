@@ -7,19 +7,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/wine/common.sh"
 
 KEY='HKCU\Software\Corvanta Screen Saver\Settings'
 
-# Like start_x, on a screen of $1 x $2 pixels.
-start_x_sized() {
-  [ -n "${WINEPREFIX:-}" ] && { timeout 10 wineserver -k 2>/dev/null || true; }
-  local fifo="$WORK/displayfd"
-  rm -f "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -dpi 96 -nolisten tcp 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  local i
-  for i in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.05; done
-  [ -s "$fifo" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$fifo")"
-}
-
 cursor() { "$X_HOST" cursor; }
 
 # Processes of this prefix still running corvanta.scr, one "pid cmdline" a line.

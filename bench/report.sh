@@ -1,0 +1,99 @@
+# shellcheck shell=bash
+# The table and bench/results.md, for bench/run (sourced by it): medians over the repetitions
+# of what measure.sh appended, incremental against naive.
+
+median() {
+  printf '%s\n' "$@" | awk '/^[0-9.]+$/' | sort -g | awk '
+    { a[NR] = $1 }
+    END { if (NR == 0) print "n/a"; else if (NR % 2) print a[(NR + 1) / 2];
+          else printf "%.4g\n", (a[NR / 2] + a[NR / 2 + 1]) / 2 }'
+}
+
+field() {  # <key> <column 2..7>: median over the repetitions
+  # shellcheck disable=SC2046
+  median $(awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$WORK/results")
+}
+
+frame_us() {  # <bench> <width> <height>: median of every repetition of every round
+  # shellcheck disable=SC2046
+  median $(cat "$WORK/$1".*.csv | awk -F, -v n="\"Frame/$2/$3\"" '$1 == n { print $3 }')
+}
+
+firsts() {  # <key>: median of the first-frame-only starts, with their range
+  local values
+  values=$(awk -v k="$1" '$1 == k { print $2 }' "$WORK/firsts")
+  # shellcheck disable=SC2086
+  echo "$(median $values) ($(echo "$values" | awk '/^[0-9.]+$/' | sort -g | sed -n '1p;$p' | paste -sd-))"
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.3g", a / b; else print "n/a" }'; }
+pct_of() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f %%", a / b * 100; else print "n/a" }'; }
+
+write_table() {  # to stdout
+  local size w h a b p name k
+  echo "| measure | screen | incremental | naive | incremental / naive |"
+  echo "|---|---|---|---|---|"
+  for size in "${SIZES[@]}"; do
+    w=${size%x*} h=${size#*x}
+    a=$(frame_us frame_bench "$w" "$h") b=$(frame_us frame_bench_naive "$w" "$h")
+    echo "| frame cost, µs (DrawRace + change record) | $size | $a | $b | $(pct_of "$a" "$b") |"
+  done
+  for p in linux wine; do
+    [ "$p" = wine ] && [ -z "$WINE_OK" ] && continue
+    name="Linux program"
+    [ "$p" = wine ] && name="corvanta.scr, Wine"
+    for size in "${SIZES[@]}"; do
+      k=$p.$size
+      a=$(field "$k.inc" 2) b=$(field "$k.naive" 2)
+      echo "| $name: program CPU, % of a core | $size | $a | $b | $(ratio "$a" "$b") |"
+      a=$(field "$k.inc" 3) b=$(field "$k.naive" 3)
+      echo "| $name: X server CPU, % of a core | $size | $a | $b | $(ratio "$a" "$b") |"
+      if [ "$p" = wine ]; then
+        a=$(field "$k.inc" 4) b=$(field "$k.naive" 4)
+        echo "| $name: wineserver CPU, % of a core | $size | $a | $b | $(ratio "$a" "$b") |"
+      fi
+      a=$(field "$k.inc" 5) b=$(field "$k.naive" 5)
+      echo "| $name: ticks per second | $size | $a | $b | |"
+      a=$(field "$k.inc" 6) b=$(field "$k.naive" 6)
+      echo "| $name: peak memory, MB (VmHWM) | $size | $a | $b | |"
+      if [ "$p" = linux ]; then
+        a=$(firsts "$k.inc") b=$(firsts "$k.naive")
+      else
+        a=$(field "$k.inc" 7) b=$(field "$k.naive" 7)
+      fi
+      echo "| $name: start to first frame, ms | $size | $a | $b | |"
+    done
+  done
+  echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"
+}
+
+# Prints the table and writes it with how it was measured to bench/results.md.
+write_results() {  # <load average before the run> <seconds since the epoch at its start>
+  local load_after elapsed table
+  load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+  elapsed=$(($(date +%s) - $2))
+  SCR_BYTES=n/a
+  [ -f "$WIN/corvanta.scr" ] && SCR_BYTES=$(stat -c %s "$WIN/corvanta.scr")
+  table=$(write_table)
+  {
+    echo "# Benchmark results"
+    echo
+    echo "Written by \`bench/run\` on $(date -u '+%Y-%m-%d %H:%M UTC'); medians of $REPEATS" \
+      "interleaved repetitions; program runs measured over ${WINDOW_S} s after ${WARMUP_S} s of" \
+      "warm-up; CPU from utime + stime in /proc as a percentage of one core."
+    echo
+    echo "$table"
+    echo
+    echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo);" \
+      "load average $1 before and $load_after after the run (other work shares" \
+      "the machine); the run took ${elapsed} s after building."
+    echo "Ticks per second are frames drawn per second of racing, counted from the X server's" \
+      "damage reports (the two-second holds draw nothing and are left out); n/a where the" \
+      "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
+      "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
+      "has already shown one run."
+  } >"$ROOT/bench/results.md"
+  echo "$table"
+  echo
+  echo "written to bench/results.md"
+}
