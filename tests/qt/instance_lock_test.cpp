@@ -1,22 +1,18 @@
 // The instance test: held while the holder lives, free as soon as it ends, however it ends.
 
-#include "platform/qt/instance_lock.h"
+#include "platform/qt/qt_instance_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
+#include "temp_dir_test.h"
 
 namespace corvanta::qt {
 namespace {
 
-class InstanceLockTest : public ::testing::Test {
- protected:
-  void SetUp() override { qputenv("XDG_RUNTIME_DIR", dir_.path().toUtf8()); }
-  void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
-  QTemporaryDir dir_;
-};
+constexpr char kRuntimeDir[] = "XDG_RUNTIME_DIR";
+using InstanceLockTest = TempDirTest<kRuntimeDir>;
 
 TEST_F(InstanceLockTest, FirstHoldsItAndTheNextSeesAnother) {
   const InstanceLock first;
