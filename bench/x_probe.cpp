@@ -4,7 +4,8 @@
 //       starts the program, prints "pid N", then "first_frame_ms T": the time from the start
 //       to the first drawing after which ball 1 shows in its lane at the start line
 //   x_probe ticks SECONDS
-//       prints "frames F racing_s R ticks_per_s T rects N area A" for SECONDS of drawing
+//       prints "frames F racing_s R ticks_per_s T rects N area A max_gap_ms G" for SECONDS of
+//       drawing; G is the longest time between two frames of a race, a stall of the show
 //
 // Ticks are counted from what reaches the screen. Every racing tick draws, and the drawing of
 // one tick reaches the server as one burst of rectangles, so bursts are frames. The two-second
@@ -17,6 +18,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -124,17 +126,19 @@ int Ticks(Display* d, double seconds) {
   }
   // Racing stretches: runs of frames with no long gap; count the intervals inside them.
   long intervals = 0;
-  unsigned long racing_ms = 0;
+  unsigned long racing_ms = 0, max_gap = 0;
   for (std::size_t i = 1; i < frames.size(); ++i) {
     const unsigned long gap = frames[i] - frames[i - 1];
     if (gap <= kHoldGapMs) {
       ++intervals;
       racing_ms += gap;
+      max_gap = std::max(max_gap, gap);
     }
   }
   const double racing_s = racing_ms / 1000.0;
-  std::printf("frames %zu racing_s %.2f ticks_per_s %.1f rects %ld area %lld\n", frames.size(),
-              racing_s, racing_s > 0 ? intervals / racing_s : 0.0, rects, area);
+  std::printf("frames %zu racing_s %.2f ticks_per_s %.1f rects %ld area %lld max_gap_ms %lu\n",
+              frames.size(), racing_s, racing_s > 0 ? intervals / racing_s : 0.0, rects, area,
+              max_gap);
   return 0;
 }
 

@@ -39,7 +39,9 @@ QPaintEngine* PictureView::paintEngine() const {
 void PictureView::paintEvent(QPaintEvent* event) {
   if (image_.Width() == 0 || image_.Height() == 0) return;
   if (blit_) {
-    PaintDirect(event->region());
+    const auto window = static_cast<std::uint32_t>(winId());
+    for (const QRect& q : event->region()) Put(window, {q.left(), q.top(), q.right() + 1, q.bottom() + 1});
+    blit_->Flush();
     return;
   }
   // A view of the pixels, not a copy: the surface's layout is Qt's RGB32.
@@ -50,18 +52,21 @@ void PictureView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), pixels, r);
 }
 
-void PictureView::PaintDirect(const QRegion& region) {
-  const auto window = static_cast<std::uint32_t>(winId());
-  for (const QRect& q : region) {
-    const PixelRect r{q.left(), q.top(), q.right() + 1, q.bottom() + 1};
-    if (r.Area() <= kCopyWholeArea) {
-      blit_->Put(window, image_, r);
-      continue;
-    }
-    // Everything outside the painted cover is black: let the server fill it.
-    blit_->FillBlack(window, r);
-    for (const PixelRect& p : image_.Painted().Items()) blit_->Put(window, image_, p.Intersect(r));
+void PictureView::Put(std::uint32_t window, const PixelRect& r) {
+  if (r.Area() <= kCopyWholeArea) {
+    blit_->Put(window, image_, r);
+    return;
   }
+  // Everything outside the painted cover is black: let the server fill it.
+  blit_->FillBlack(window, r);
+  for (const PixelRect& p : image_.Painted().Items()) blit_->Put(window, image_, p.Intersect(r));
+}
+
+void PictureView::PutNow(std::span<const PixelRect> rects) {
+  // A view not on screen gets its whole picture from the expose that maps it.
+  if (rects.empty() || !isVisible()) return;
+  const auto window = static_cast<std::uint32_t>(winId());
+  for (const PixelRect& r : rects) Put(window, r);
   blit_->Flush();
 }
 
@@ -76,8 +81,12 @@ void QtPictureBox::Resized(int width_px, int height_px) {
 }
 
 void QtPictureBox::Present() {
-  for (const PixelRect& r : Image().Changed().Items()) {
-    view_->update(r.left, r.top, r.Width(), r.Height());
+  if (view_->NeedsNativeChildren()) {
+    view_->PutNow(Image().Changed().Items());
+  } else {
+    for (const PixelRect& r : Image().Changed().Items()) {
+      view_->update(r.left, r.top, r.Width(), r.Height());
+    }
   }
   Image().ClearChanged();
 }

@@ -1,15 +1,18 @@
 #pragma once
 // A picture box on Qt: the portable persistent image, shown by a widget that paints from it.
-// After each event Present() hands Qt only the rectangles that changed, so only those reach
-// the X server; a repaint the window system asks for is served from the image.
+// After each event Present() sends only the rectangles that changed, so only those reach the
+// X server; a repaint the window system asks for is served from the image.
 //
 // On an X server that takes the image's pixel layout the view is a native window painted
 // straight from the image (XBlit), with no full-size copy in Qt's backing store; children
 // placed on it must then be native windows too (NeedsNativeChildren), so that the server
-// keeps the view's drawing off them. Elsewhere (offscreen, other formats) Qt paints it.
+// keeps the view's drawing off them. Present() then puts the changes on screen at once rather
+// than asking Qt for a paint, which would cost the tick a second wake-up of the event loop.
+// Elsewhere (offscreen, other formats) Qt paints it.
 
 #include <QWidget>
 #include <memory>
+#include <span>
 
 #include "layout/picture_box.h"
 #include "platform/qt/qt_x_blit.h"
@@ -22,13 +25,15 @@ class PictureView : public QWidget {
   ~PictureView() override;
 
   bool NeedsNativeChildren() const { return blit_ != nullptr; }
+  // Puts the rectangles on screen now; only for a view that NeedsNativeChildren().
+  void PutNow(std::span<const PixelRect> rects);
   QPaintEngine* paintEngine() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void PaintDirect(const QRegion& region);
+  void Put(std::uint32_t window, const PixelRect& r);
 
   const Surface& image_;
   std::unique_ptr<XBlit> blit_;

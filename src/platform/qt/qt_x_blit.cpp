@@ -1,9 +1,11 @@
 #include "platform/qt/qt_x_blit.h"
 
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/qt/qt_x11.h"
 
@@ -43,10 +45,11 @@ std::unique_ptr<XBlit> XBlit::Create() {
   // The limit is in 4-byte units and counts the request's own 24-byte header.
   const std::size_t limit = static_cast<std::size_t>(xcb_get_maximum_request_length(c)) * 4;
   if (limit <= 4096) return nullptr;
-  return std::make_unique<XBlit>(c, std::min(kScratchBytes, limit - 64));
+  return std::make_unique<XBlit>(c, std::min(kScratchBytes, limit - 64), ShmRing::Create(c));
 }
 
-XBlit::XBlit(xcb_connection_t* c, std::size_t max_bytes) : c_(c), scratch_(max_bytes / 4) {}
+XBlit::XBlit(xcb_connection_t* c, std::size_t max_bytes, std::unique_ptr<ShmRing> ring)
+    : c_(c), scratch_(ring ? 0 : max_bytes / 4), ring_(std::move(ring)) {}
 
 void XBlit::MakeGc(std::uint32_t window) {
   // A GC serves every window of the screen and depth it was made for: one is enough.
@@ -56,32 +59,47 @@ void XBlit::MakeGc(std::uint32_t window) {
   xcb_create_gc(c_, gc_, window, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
 }
 
+void XBlit::Pack(const Surface& image, const PixelRect& r, int top, int rows, std::uint32_t* dst) {
+  const std::size_t row_px = static_cast<std::size_t>(r.Width());
+  const std::uint32_t* pixels = image.Pixels().data();
+  for (int y = 0; y < rows; ++y) {
+    std::memcpy(dst + y * row_px,
+                pixels + static_cast<std::size_t>(top + y) * image.Width() + r.left, row_px * 4);
+  }
+}
+
 void XBlit::Put(std::uint32_t window, const Surface& image, const PixelRect& want) {
   const PixelRect r = want.Intersect({0, 0, image.Width(), image.Height()});
   if (r.Empty() || window == 0) return;
   MakeGc(window);
   const std::size_t row_px = static_cast<std::size_t>(r.Width());
-  const int rows_per_request = static_cast<int>(std::max<std::size_t>(1, scratch_.size() / row_px));
-  const std::uint32_t* pixels = image.Pixels().data();
+  const std::size_t room = ring_ ? ring_->MaxBytes() / 4 : scratch_.size();
+  const int rows_per_request = static_cast<int>(std::max<std::size_t>(1, room / row_px));
+  const auto width = static_cast<std::uint16_t>(r.Width());
   for (int top = r.top; top < r.bottom; top += rows_per_request) {
     const int rows = std::min(rows_per_request, r.bottom - top);
+    const std::size_t bytes = row_px * rows * 4;
+    if (ring_) {
+      const std::uint32_t offset = ring_->Reserve(bytes);
+      Pack(image, r, top, rows, reinterpret_cast<std::uint32_t*>(ring_->At(offset)));
+      const auto height = static_cast<std::uint16_t>(rows);
+      xcb_shm_put_image(c_, window, gc_, width, height, 0, 0, width, height,
+                        static_cast<std::int16_t>(r.left), static_cast<std::int16_t>(top), 24,
+                        XCB_IMAGE_FORMAT_Z_PIXMAP, 0, ring_->Segment(), offset);
+      continue;
+    }
     const std::uint32_t* data;
-    if (row_px * rows <= scratch_.size()) {
-      for (int y = 0; y < rows; ++y) {
-        std::memcpy(scratch_.data() + y * row_px,
-                    pixels + static_cast<std::size_t>(top + y) * image.Width() + r.left,
-                    row_px * 4);
-      }
+    if (bytes <= scratch_.size() * 4) {
+      Pack(image, r, top, rows, scratch_.data());
       data = scratch_.data();
     } else {
       // A single row longer than the scratch space (wider than 65536 pixels): never on a
       // real screen, but sent row by row straight from the image rather than dropped.
-      data = pixels + static_cast<std::size_t>(top) * image.Width() + r.left;
+      data = image.Pixels().data() + static_cast<std::size_t>(top) * image.Width() + r.left;
     }
-    xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc_, static_cast<std::uint16_t>(r.Width()),
+    xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc_, width,
                   static_cast<std::uint16_t>(rows), static_cast<std::int16_t>(r.left),
-                  static_cast<std::int16_t>(top), 0, 24,
-                  static_cast<std::uint32_t>(row_px * rows * 4),
+                  static_cast<std::int16_t>(top), 0, 24, static_cast<std::uint32_t>(bytes),
                   reinterpret_cast<const std::uint8_t*>(data));
   }
 }

@@ -3,7 +3,8 @@
 // Going around Qt's backing store saves a full-screen copy of the image (33 MB at 3840 x 2160)
 // and a second pass over every changed pixel. Only for a server whose default 24-bit format
 // stores a pixel as 32 bits little-endian xRGB, the image's own layout; Create() says whether
-// this server is one. Depends on qt_x11.h for the connection.
+// this server is one. Where the server shares memory, the pixels go through a shared ring
+// rather than the socket. Depends on qt_x11.h for the connection.
 
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,7 @@
 
 #include "layout/pixel_rect.h"
 #include "layout/surface.h"
+#include "platform/qt/qt_x_shm_ring.h"
 
 struct xcb_connection_t;
 
@@ -26,16 +28,19 @@ class XBlit {
   void FillBlack(std::uint32_t window, const PixelRect& r);
   void Flush();
 
-  explicit XBlit(xcb_connection_t* c, std::size_t max_bytes);
+  XBlit(xcb_connection_t* c, std::size_t max_bytes, std::unique_ptr<ShmRing> ring);
 
  private:
   void MakeGc(std::uint32_t window);
+  // Copies rows [top, top + rows) of r out of the image, one after the other.
+  static void Pack(const Surface& image, const PixelRect& r, int top, int rows, std::uint32_t* dst);
 
   xcb_connection_t* c_;
   // One GC for the life of the program; the server frees it with the connection.
   std::uint32_t gc_ = 0;
   // Rows of a rectangle packed for one request; sized once, so drawing never allocates.
   std::vector<std::uint32_t> scratch_;
+  std::unique_ptr<ShmRing> ring_;  // null: pixels go through the socket
 };
 
 }  // namespace corvanta::qt
