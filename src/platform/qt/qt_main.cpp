@@ -1,5 +1,6 @@
 // The Linux program: builds frmMain on Qt, runs its load handler, then the event loop.
 
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QApplication>
@@ -20,6 +21,17 @@ std::string ArgumentText(int argc, char** argv) {
     text += argv[i];
   }
   return text;
+}
+
+// Qt's accessibility bridge asks the session bus at start-up and waits for the answer. With no
+// bus to find, the D-Bus library would run dbus-launch to start one for the display: a screen
+// saver has no business starting session daemons, and the attempt held up the first frame by
+// 60 ms. An address of no known kind makes the library give up at once.
+void NoBusLaunch() {
+  if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && access((runtime + "/bus").constData(), F_OK) == 0) return;
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
 bool XServerReachable() {
@@ -43,6 +55,7 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   }
+  NoBusLaunch();
   // Qt sees no argument of ours: "-display" or "-reverse" mean nothing to a screen saver.
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};

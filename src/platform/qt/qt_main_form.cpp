@@ -115,6 +115,8 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
   // passing under it would be drawn over it.
   if (picBox_->NeedsNativeChildren()) label->setAttribute(Qt::WA_NativeWindow);
   label1_ = std::make_unique<QtLabel>(label, scale);
+  // Every caption the show can announce draws from these characters.
+  caption_font_ = std::make_unique<FontWarmUp>(label->font(), QStringLiteral("0123456789 Ball Wins !"));
 
   QObject::connect(&tmrDown_.Native(), &QTimer::timeout,
                    [this] { Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); }); });
@@ -159,6 +161,10 @@ void QtMainForm::Move(Twips left, Twips top, Twips width, Twips height) {
 }
 
 void QtMainForm::Show() {
+  // Started on one clock reading, every fourth tick of the fast timer falls due with the slow
+  // one's and both are served by one wake-up. Drawing the first frame put them out of step.
+  tmrDown_.Native().start();
+  tmrRight_.Native().start();
   widget_->show();
   if (topmost_) {
     x11::RaiseToTop(static_cast<x11::XWindow>(widget_->winId()));

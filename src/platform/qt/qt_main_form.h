@@ -13,6 +13,7 @@
 #include "layout/form_lifecycle.h"
 #include "layout/forms.h"
 #include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_font_warmup.h"
 #include "platform/qt/qt_picture_view.h"
 
 namespace corvanta::qt {
@@ -57,6 +58,7 @@ class QtMainForm final : public Window, private FormLifecycle::Native {
   std::unique_ptr<QWidget> widget_;
   std::unique_ptr<QtPictureBox> picBox_;
   std::unique_ptr<QtLabel> label1_;
+  std::unique_ptr<FontWarmUp> caption_font_;
   QtTimer tmrDown_;
   QtTimer tmrRight_;
   bool topmost_ = false;
