@@ -174,7 +174,10 @@ void WriteFile(const std::string& path, const Bytes& data) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
   out.close();
-  if (!out) throw Error("cannot write " + path);
+  if (!out) {
+    std::remove(path.c_str());  // half a picture is worse than none: the build must see it fail
+    throw Error("cannot write " + path);
+  }
 }
 
 std::optional<int> ParseSize(const std::string& text) {
