@@ -44,6 +44,8 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) 2025-2026 ${PUBLISHER}"
 
+; The saver itself always goes into the system folder; only the uninstaller has a folder to choose.
+DirText "Setup installs ${PRODUCT} into the Windows system folder, where Windows lists screen savers, and makes it your screen saver. Its uninstaller goes into the folder below."
 Page directory
 Page instfiles
 UninstPage uninstConfirm

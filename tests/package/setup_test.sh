@@ -34,10 +34,42 @@ entries() {
 set_value() { wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f /reg:64 >>"$WORK/wine.log" 2>&1; }
 lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 
+# Wine's trace of the processes a setup starts, to see whether it opened the settings.
+opened_settings() { grep -qF 'desk.cpl,,@screensaver' "$1"; }
+
 install() {  # <what>
   local rc=0
-  timeout 120 wine "$SETUP" /S >>"$WORK/wine.log" 2>&1 || rc=$?
+  WINEDEBUG=+process timeout 120 wine "$SETUP" /S >"$WORK/silent.log" 2>&1 || rc=$?
   [ "$rc" = 0 ] && pass "$1: setup /S exits 0" || fail "$1: setup /S exit code $rc"
+  opened_settings "$WORK/silent.log" && fail "$1: a silent install opened the screen-saver settings"
+  return 0
+}
+
+# Answers the setup's page titled $1 with Return, its default button (Install, then Close),
+# after a screenshot named $2.
+press_return() {
+  local id=""
+  for _ in $(seq 400); do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && break
+    sleep 0.05
+  done
+  [ -n "$id" ] || { fail "no setup page '$1'"; return; }
+  sleep 0.3
+  shot "$2"
+  xdotool windowfocus --sync "$id" key Return
+}
+
+interactive_install() {  # <what>
+  WINEDEBUG=+process wine "$SETUP" >"$WORK/interactive.log" 2>&1 &
+  local setup=$!
+  STARTED+=("$setup")
+  press_return "Corvanta Screen Saver Setup: Installation Folder" setup-folder
+  press_return "Corvanta Screen Saver Setup: Completed" setup-completed
+  wait_exit "$setup" 60 && [ "$EXIT_CODE" = 0 ] && pass "$1: Install, Close, exit code 0" \
+    || fail "$1: the setup did not end with exit code 0 (exit code '$EXIT_CODE')"
+  opened_settings "$WORK/interactive.log" && pass "$1: the setup opened the screen-saver settings" \
+    || fail "$1: an interactive install did not open the screen-saver settings"
 }
 
 # Runs the listed UninstallString with /S. The uninstaller copies itself away and returns at
@@ -110,8 +142,8 @@ done
 xdotool key a
 wait_exit "$show" 10 || fail "the installed saver did not end on a key"
 
-# --- Run twice: an upgrade in place -----------------------------------------------------------
-install "second install"
+# --- Run twice, the second time by hand: an upgrade in place ---------------------------------
+interactive_install "second install"
 [ "$(entries)" = 1 ] && pass "one installed-programs entry after two installs" \
   || fail "$(entries) entries after two installs"
 ls "$WINEPREFIX/drive_c/Program Files/Corvanta Screen Saver" >"$WORK/folder"
