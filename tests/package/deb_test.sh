@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package, checked without installing it: exactly the files a user should get with
-# Debian's modes and owners, the control fields, lintian, and, unpacked into a scratch folder,
-# a program that starts, a daemon link that resolves inside the tree and documents that read.
+# The Debian package, checked without installing it on this machine: exactly the files a user
+# should get with Debian's modes and owners, the control fields, lintian; unpacked into a
+# scratch folder, a program that starts, a daemon link that resolves inside the tree and
+# documents that read; and dpkg installing and removing it in a scratch root without the daemon.
 set -euo pipefail
 : "${DEB:?the package}" "${VERSION:?the project version}" "${ICO:?the icon file}"
 [ -f "$DEB" ] || { echo "FAIL: no $DEB: make it with scripts/package" >&2; exit 1; }
@@ -84,6 +85,32 @@ grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 for gz in "$changelog" "$root/usr/share/man/man6/corvanta.6.gz"; do
   [ "$(od -An -tu4 -j4 -N4 "$gz" | tr -d ' ')" = 0 ] || fail "$(basename "$gz") carries a timestamp"
 done
+
+# --- Installed and removed in a scratch root that holds only what the package depends on -------
+# dpkg's database there lists this machine's copies of the dependencies and not the daemon.
+scratch=$work/scratch
+admin=$scratch/var/lib/dpkg
+mkdir -p "$admin/info" "$admin/updates"
+for dep in $(sed 's/([^)]*)//g; s/|[^,]*//g; s/,/ /g' <<<"$depends"); do
+  dpkg-query -s "$dep:amd64" 2>/dev/null || dpkg-query -s "$dep" || fail "$dep is not installed here"
+  echo
+  touch "$admin/info/$dep.list" "$admin/info/$dep:amd64.list"
+done >"$admin/status"
+force=()
+[ "$(id -u)" = 0 ] || force=(--force-not-root)
+if dpkg --root="$scratch" "${force[@]}" -i "$DEB" >"$work/dpkg.log" 2>&1 \
+  && [ -x "$scratch/usr/bin/corvanta" ]; then
+  pass "dpkg installs it beside its dependencies alone, without the daemon"
+else
+  fail "dpkg could not install it: $(tail -n 5 "$work/dpkg.log")"
+fi
+if dpkg --root="$scratch" "${force[@]}" --purge corvanta >>"$work/dpkg.log" 2>&1; then
+  left=$(cd "$scratch" && find . -path ./var -prune -o ! -name . -print)
+  [ -z "$left" ] && pass "dpkg --purge removes every file and folder it made" \
+    || fail "left after removal: $left"
+else
+  fail "dpkg could not remove it: $(tail -n 5 "$work/dpkg.log")"
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "all checks passed"
