@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fake/fake_monitors.h"
 #include "layout/controls.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
@@ -86,6 +87,7 @@ class FakeToolkit : public Toolkit {
   Twips ScreenHeight() const override { return screen_h_px * tpp_y; }
   Twips TwipsPerPixelX() const override { return tpp_x; }
   Twips TwipsPerPixelY() const override { return tpp_y; }
+  MonitorService* Monitors() override { return &monitors; }
   std::string Command() const override { return command; }
   bool PrevInstance() const override;
   Version App() const override { return {1, 2, 0}; }
@@ -116,6 +118,7 @@ class FakeToolkit : public Toolkit {
   std::vector<float> scripted_rnd;      // drawn first, in order; then the real source
   int rnd_draws = 0;
   MemoryStore store;
+  FakeMonitors monitors{calls};
 
   // The settings dialog: what the user picks in the list, then how the dialog is left.
   std::optional<std::int16_t> dialog_pick;
