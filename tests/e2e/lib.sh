@@ -25,8 +25,9 @@ INI="$XDG_CONFIG_HOME/Corvanta Screen Saver.ini"
 rm -rf "$SHOTS"
 mkdir -p "$SHOTS"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$WORK/display" 2>"$WORK/xvfb.log" &
+# A script may ask for another screen size (XVFB_SCREEN) and a white root (XVFB_WHITE=1).
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset \
+  ${XVFB_WHITE:+-wr} 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 [ -s "$WORK/display" ] || { cat "$WORK/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
