@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout/twips.h"
 #include "show/frm_main.h"
 
 namespace corvanta {
@@ -35,8 +36,8 @@ void MonitorCovers::Open() {
     show_ = *primary;
   } else {
     // No primary named: the show window stands where a maximised window goes, the origin.
-    show_ = {0, 0, static_cast<std::int32_t>(kit_.ScreenWidth() / kit_.TwipsPerPixelX()),
-             static_cast<std::int32_t>(kit_.ScreenHeight() / kit_.TwipsPerPixelY()), true};
+    show_ = {0, 0, TwipsToPixels(kit_.ScreenWidth(), kit_.TwipsPerPixelX()),
+             TwipsToPixels(kit_.ScreenHeight(), kit_.TwipsPerPixelY()), true};
   }
   service_->Listen(this);
   Sync();
@@ -89,13 +90,11 @@ void MonitorCovers::Monitors_Changed() {
 }
 
 float MonitorCovers::TwipsX(std::int32_t x) const {
-  return static_cast<float>(static_cast<double>(std::int64_t{x} - show_.left) *
-                            kit_.TwipsPerPixelX());
+  return PixelsToTwips(static_cast<double>(std::int64_t{x} - show_.left), kit_.TwipsPerPixelX());
 }
 
 float MonitorCovers::TwipsY(std::int32_t y) const {
-  return static_cast<float>(static_cast<double>(std::int64_t{y} - show_.top) *
-                            kit_.TwipsPerPixelY());
+  return PixelsToTwips(static_cast<double>(std::int64_t{y} - show_.top), kit_.TwipsPerPixelY());
 }
 
 void MonitorCovers::Cover_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {

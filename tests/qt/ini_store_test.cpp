@@ -1,6 +1,6 @@
 // The INI store: defaults, names without regard to case, other lines kept, failures reported.
 
-#include "platform/qt/ini_store.h"
+#include "platform/qt/qt_ini_store.h"
 
 #include <gtest/gtest.h>
 

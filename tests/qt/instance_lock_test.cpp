@@ -1,6 +1,6 @@
 // The instance test: held while the holder lives, free as soon as it ends, however it ends.
 
-#include "platform/qt/instance_lock.h"
+#include "platform/qt/qt_instance_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -5,30 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
-#include "fake/fake_toolkit.h"
-#include "test_sheet.h"
+#include "on_fake.h"
 
 namespace corvanta {
 namespace {
 
-using fake::FakeMain;
-using fake::FakeToolkit;
-
 // A desk of monitors; the first is the primary and sets the screen's size.
-struct Desk {
-  Desk(std::vector<Monitor> monitors, const char* command = "/S") {
+struct Desk : testing::OnFake {
+  explicit Desk(std::vector<Monitor> monitors, const char* command = "/S") {
     monitors.front().primary = true;
-    kit.screen_w_px = monitors.front().width;
-    kit.screen_h_px = monitors.front().height;
+    Screen(monitors.front().width, monitors.front().height);
     kit.monitors.monitors = std::move(monitors);
-    kit.command = command;
     kit.host_windows[5] = {0, 0, 152, 112};
-    m.emplace(kit, sheet);
-    m->Load();
+    Start(command);
   }
-  bool Closed() const { return m->form.unloaded; }
   std::vector<Monitor> Covered() const {
     std::vector<Monitor> areas;
     for (const auto& [id, area] : kit.monitors.covers) areas.push_back(area);
@@ -47,10 +38,6 @@ struct Desk {
     const auto it = std::find(kit.calls.begin(), kit.calls.end(), call);
     return it == kit.calls.end() ? -1 : it - kit.calls.begin();
   }
-
-  Picture sheet = testing::TestSheet();
-  FakeToolkit kit;
-  std::optional<FakeMain> m;
 };
 
 const Monitor kMain{0, 0, 1024, 768};

@@ -7,7 +7,7 @@
 
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_toolkit.h"
-#include "show/frm_main.h"
+#include "show/main_form_entry.h"
 
 namespace {
 
@@ -52,9 +52,9 @@ int main(int argc, char** argv) {
   corvanta::qt::QtToolkit kit(command);
   const corvanta::Picture sheet = corvanta::DecodeBmp(corvanta::SpriteSheetFile());
   corvanta::qt::QtMainForm form(kit, sheet);
-  corvanta::frmMain main_form(kit, form.Controls());
-  form.Bind(main_form);
+  const auto main_form = corvanta::NewMainForm(kit, form.Controls());
+  form.Bind(*main_form);
   form.Deliver([](corvanta::MainFormEvents& events) { events.Form_Load(); });
-  if (kit.WindowsLeft() == 0) return 0;
+  if (kit.Windows().Left() == 0) return 0;
   return QApplication::exec();
 }
