@@ -54,7 +54,7 @@ std::vector<Monitor> Win32Monitors::List() const {
   return monitors;
 }
 
-HWND Win32Monitors::Create(DWORD ex_style, const Monitor& area) {
+HWND Win32Monitors::Create(DWORD ex_style, const char* title, const Monitor& area) {
   if (!registered_) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
@@ -65,12 +65,12 @@ HWND Win32Monitors::Create(DWORD ex_style, const Monitor& area) {
     wc.lpszClassName = kCoverClass;
     registered_ = RegisterClassExA(&wc) != 0;
   }
-  return CreateWindowExA(ex_style, kCoverClass, "Screen Saver cover", WS_POPUP, area.left,
+  return CreateWindowExA(ex_style, kCoverClass, title, WS_POPUP, area.left,
                          area.top, area.width, area.height, nullptr, nullptr, instance_, this);
 }
 
 CoverId Win32Monitors::MakeCover(const Monitor& area) {
-  HWND hwnd = Create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, area);
+  HWND hwnd = Create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Screen Saver cover", area);
   if (hwnd == nullptr) return 0;
   ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd);
@@ -91,7 +91,7 @@ void Win32Monitors::Listen(CoverEvents* events) {
   listener_ = events;
   if (listener_ != nullptr && watch_ == nullptr) {
     // Never shown: it is here only to hear display changes, which reach top-level windows.
-    watch_ = Create(WS_EX_TOOLWINDOW, Monitor{0, 0, 1, 1});
+    watch_ = Create(WS_EX_TOOLWINDOW, "Screen Saver monitor watch", Monitor{0, 0, 1, 1});
   } else if (listener_ == nullptr && watch_ != nullptr) {
     DestroyWindow(watch_);
     watch_ = nullptr;

@@ -27,7 +27,7 @@ class Win32Monitors final : public MonitorService {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  HWND Create(DWORD ex_style, const Monitor& area);
+  HWND Create(DWORD ex_style, const char* title, const Monitor& area);
 
   HINSTANCE instance_;
   bool registered_ = false;
