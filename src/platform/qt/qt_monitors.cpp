@@ -45,7 +45,10 @@ QtMonitors::QtMonitors() {
                    qOverload<>(&QTimer::start));
 }
 
-QtMonitors::~QtMonitors() { Listen(nullptr); }
+QtMonitors::~QtMonitors() {
+  Listen(nullptr);
+  retired_.clear();
+}
 
 std::vector<Monitor> QtMonitors::List() const {
   std::vector<Monitor> monitors;
@@ -58,6 +61,7 @@ std::vector<Monitor> QtMonitors::List() const {
 }
 
 CoverId QtMonitors::MakeCover(const Monitor& area) {
+  retired_.clear();
   auto cover = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
   cover->setObjectName("cover");
   cover->setWindowTitle("Screen Saver cover");
@@ -82,9 +86,8 @@ CoverId QtMonitors::MakeCover(const Monitor& area) {
 void QtMonitors::RemoveCover(CoverId cover) {
   const auto it = covers_.find(cover);
   if (it == covers_.end()) return;
-  // The cover may be the widget whose event is being handled: it goes once that is over.
   it->second->hide();
-  it->second.release()->deleteLater();
+  retired_.push_back(std::move(it->second));
   covers_.erase(it);
   x11::Flush();
 }

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "layout/monitors.h"
 
@@ -34,6 +35,9 @@ class QtMonitors final : public QObject, public MonitorService {
 
   CoverEvents* listener_ = nullptr;
   std::map<CoverId, std::unique_ptr<QWidget>> covers_;
+  // Removed covers, hidden, kept until no event of theirs can be running: a cover is often
+  // removed from inside its own event, and deleteLater would leak it once the loop has ended.
+  std::vector<std::unique_ptr<QWidget>> retired_;
   CoverId next_ = 1;
   // Qt sends several signals for one change, some before its screen list is up to date:
   // one look at the list once they have all been delivered.
