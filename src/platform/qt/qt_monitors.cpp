@@ -5,21 +5,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "platform/qt/qt_input_state.h"
 #include "platform/qt/qt_x11.h"
 
 namespace corvanta::qt {
 namespace {
-
-std::int16_t ShiftState(Qt::KeyboardModifiers m) {
-  return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
-                                   (m & Qt::ControlModifier ? 2 : 0) |
-                                   (m & Qt::AltModifier ? 4 : 0));
-}
-
-std::int16_t ButtonState(Qt::MouseButtons b) {
-  return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-                                   (b & Qt::MiddleButton ? 4 : 0));
-}
 
 QRect ToQRect(const Monitor& m) { return QRect(m.left, m.top, m.width, m.height); }
 
@@ -107,8 +97,11 @@ bool QtMonitors::OverCover(QPoint global) const {
 }
 
 bool QtMonitors::eventFilter(QObject* watched, QEvent* event) {
-  if (!listener_) return false;
+  // Sees every event of the process, the race's timer ticks among them: the cheap test first.
   const QEvent::Type type = event->type();
+  const bool input = type == QEvent::KeyPress || type == QEvent::MouseMove ||
+                     type == QEvent::MouseButtonPress;
+  if (!input || !listener_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || !widget->isWindow()) return false;
   bool is_cover = false;

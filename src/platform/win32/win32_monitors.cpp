@@ -1,5 +1,7 @@
 #include "win32_monitors.h"
 
+#include "win32_input_state.h"
+
 namespace corvanta::win32 {
 namespace {
 
@@ -15,22 +17,6 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
          (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
   }
   return TRUE;
-}
-
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
-std::int16_t ButtonState(WPARAM wp) {
-  std::int16_t button = 0;
-  if (wp & MK_LBUTTON) button |= 1;
-  if (wp & MK_RBUTTON) button |= 2;
-  if (wp & MK_MBUTTON) button |= 4;
-  return button;
 }
 
 // The pointer of a mouse message, in virtual-screen pixels.

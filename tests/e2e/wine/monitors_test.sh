@@ -55,6 +55,10 @@ done
 area_is during 800 0 640 480 0 && pass "the other monitor is black" \
   || fail "the other monitor is not all black during the show"
 [ "$(visible_covers)" = 1 ] || fail "$(visible_covers) covers for one other monitor"
+if [ -n "${X_HOST:-}" ]; then
+  [ "$("$X_HOST" cursor)" = hidden ] && pass "no cursor over the other monitor" \
+    || fail "the cursor shows over the other monitor during the show"
+fi
 
 # --- Input over the other monitor -----------------------------------------------------------
 xdotool mousemove 1002 200
@@ -75,5 +79,8 @@ shot after
 area_is after 0 0 800 600 1 && area_is after 800 0 640 480 1 \
   && pass "both monitors show the white root again" || fail "something is left on a monitor"
 [ "$(visible_covers)" = 0 ] || fail "a cover outlived the show"
+if [ -n "${X_HOST:-}" ]; then
+  [ "$("$X_HOST" cursor)" = visible ] || fail "the cursor is still hidden after the show"
+fi
 
 finish
