@@ -6,17 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
+#include "temp_dir_test.h"
 
 namespace corvanta::qt {
 namespace {
 
-class InstanceLockTest : public ::testing::Test {
- protected:
-  void SetUp() override { qputenv("XDG_RUNTIME_DIR", dir_.path().toUtf8()); }
-  void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
-  QTemporaryDir dir_;
-};
+constexpr char kRuntimeDir[] = "XDG_RUNTIME_DIR";
+using InstanceLockTest = TempDirTest<kRuntimeDir>;
 
 TEST_F(InstanceLockTest, FirstHoldsItAndTheNextSeesAnother) {
   const InstanceLock first;

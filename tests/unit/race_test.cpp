@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
+#include <utility>
 
 #include "on_fake.h"
 
@@ -12,6 +14,16 @@ namespace {
 class Race : public ::testing::Test, public testing::OnFake {
  protected:
   void Start(const char* command = "/S") { OnFake::Start(command); }
+  // Starts the show with balls placed this far past the finish line, then ticks once with
+  // every ball standing still.
+  void TickWithFinishers(std::initializer_list<std::pair<std::size_t, float>> past_the_line) {
+    Start();
+    kit.scripted_rnd.assign(9, 0.0f);
+    for (const auto& [ball, past] : past_the_line) {
+      main().sngBallPos[ball] = main().sngFinish + past;
+    }
+    m->RaceTick();
+  }
 };
 
 TEST_F(Race, EachTickDrawsNineNumbersInBallOrderAndNeverClamps) {
@@ -28,21 +40,14 @@ TEST_F(Race, EachTickDrawsNineNumbersInBallOrderAndNeverClamps) {
 }
 
 TEST_F(Race, ABallExactlyOnTheLineFinishes) {
-  Start();
-  kit.scripted_rnd.assign(9, 0.0f);
-  main().sngBallPos[4] = main().sngFinish;
-  m->RaceTick();
+  TickWithFinishers({{4, 0}});
   EXPECT_EQ(main().iRaceState, 1);
   EXPECT_EQ(m->Label1.caption, "5 Ball Wins !");
   EXPECT_TRUE(m->Label1.visible);
 }
 
 TEST_F(Race, TheHighestNumberedFinisherIsAnnounced) {
-  Start();
-  kit.scripted_rnd.assign(9, 0.0f);
-  main().sngBallPos[2] = main().sngFinish + 50;
-  main().sngBallPos[5] = main().sngFinish;
-  m->RaceTick();
+  TickWithFinishers({{2, 50}, {5, 0}});
   EXPECT_EQ(m->Label1.caption, "6 Ball Wins !");
 }
 
@@ -58,10 +63,7 @@ TEST_F(Race, TheWinningTickDrawsTheWinnerWhereItGot) {
 }
 
 TEST_F(Race, HoldCountsTheTimerIntervalAndRestartsOnThe201stTick) {
-  Start();
-  kit.scripted_rnd.assign(9, 0.0f);
-  main().sngBallPos[3] = main().sngFinish;
-  m->RaceTick();
+  TickWithFinishers({{3, 0}});
   ASSERT_EQ(main().iRaceState, 1);
   const std::vector<std::uint32_t> frozen(m->picBox.Image().Pixels().begin(),
                                           m->picBox.Image().Pixels().end());

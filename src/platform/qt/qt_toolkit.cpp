@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QScreen>
 
+#include "layout/twips.h"
 #include "layout/version.h"
 
 namespace corvanta::qt {
@@ -18,12 +19,12 @@ QtToolkit::~QtToolkit() = default;
 
 Twips QtToolkit::ScreenWidth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<Twips>(screen->geometry().width()) * scale_.x : 0;
+  return screen ? PixelsToTwips(screen->geometry().width(), scale_.x) : 0;
 }
 
 Twips QtToolkit::ScreenHeight() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<Twips>(screen->geometry().height()) * scale_.y : 0;
+  return screen ? PixelsToTwips(screen->geometry().height(), scale_.y) : 0;
 }
 
 Version QtToolkit::App() const {
