@@ -40,6 +40,9 @@ white start 0 600 800 168
 grep -q "Override Redirect State: yes" <(xwininfo -id "$cover") || fail "a window manager could frame the cover"
 [ "$(cursor)" = hidden ] || fail "the cursor shows over SIDE during the show"
 [ "$("$X_HOST" grabs)" = "keyboard taken pointer taken" ] || fail "keyboard or pointer not taken"
+read -r rects largest < <("$X_HOST" damage 1)
+# A cover painted again with the race would send all of its 800 x 600 pixels at once.
+[ "$largest" -le $((1024 * 768 / 20)) ] || fail "$largest pixels drawn at once during the race"
 
 step "over SIDE a movement of 2 pixels keeps the show, 3 pixels end it"
 xdotool mousemove 402 300   # the first movement only records where the pointer is
