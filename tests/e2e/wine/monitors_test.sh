@@ -2,7 +2,7 @@
 # The show under Wine on two monitors: Xephyr nested in the test's Xvfb with two heads joined by
 # Xinerama and no RandR, so Wine reports the primary at 0,0 800 x 600 and the other at 800,0
 # 640 x 480. The race on the primary, the other black, a 2-pixel movement over it keeps the
-# show and a 3-pixel one ends it, and nothing is left on it afterwards.
+# show and a 3-pixel one or a click ends it, and nothing is left on it afterwards.
 # Usage: monitors_test.sh <scratch> <screenshots>
 WORK="$1" SHOTS="$2/monitors"
 source "$(dirname "$0")/common.sh"
@@ -82,5 +82,15 @@ area_is after 0 0 800 600 1 && area_is after 800 0 640 480 1 \
 if [ -n "${X_HOST:-}" ]; then
   [ "$("$X_HOST" cursor)" = visible ] || fail "the cursor is still hidden after the show"
 fi
+
+# --- A click over the other monitor -----------------------------------------------------------
+start_scr /S
+show=$LAST_PID
+wait_window "Screen Saver cover" 20 || fail "no cover appeared for the click"
+sleep 0.5
+xdotool click 1
+wait_exit "$show" 10 && [ "$EXIT_CODE" = 0 ] && pass "a click over the other monitor ends the show" \
+  || fail "a click over the other monitor did not end the show (exit '$EXIT_CODE')"
+[ "$(visible_covers)" = 0 ] || fail "a cover outlived the show ended by a click"
 
 finish
