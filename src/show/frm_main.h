@@ -8,6 +8,7 @@
 #include "layout/basic_types.h"
 #include "layout/forms.h"
 #include "layout/toolkit.h"
+#include "show/monitor_covers.h"
 
 namespace corvanta {
 
@@ -57,6 +58,8 @@ class frmMain final : public MainFormEvents {
   // today's large screens run past 32767 twips.
   std::int32_t iLastX = 0;
   std::int32_t iLastY = 0;
+  // The show's other monitors, covered while the show runs.
+  MonitorCovers covers_{kit_, *this};
 };
 
 }  // namespace corvanta

@@ -43,6 +43,9 @@ void frmMain::Form_MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, 
   iLastY = RoundedPoint(y);
 }
 
-void frmMain::Form_Unload(std::int16_t& /*Cancel*/) { kit_.ShowCursor(kTrue); }
+void frmMain::Form_Unload(std::int16_t& /*Cancel*/) {
+  covers_.Close();
+  kit_.ShowCursor(kTrue);
+}
 
 }  // namespace corvanta

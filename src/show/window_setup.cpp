@@ -48,6 +48,7 @@ void frmMain::FullScreenShowing() {
   c_.form.Refresh();
   c_.form.SetCaption("Screen Saver");
   c_.form.SetMaximized();
+  covers_.Open();
   c_.form.Show();
 }
 

@@ -2,8 +2,8 @@
 // Qt 6 backend of the seam, for Linux on X11.
 // Implements: the screen (twips per pixel = 1440 / logical DPI), process services (arguments,
 //   an flock-based instance test, version), the X11 CLIPBOARD as plain text, the beep, the
-//   window calls on X windows (including foreign ones, given as decimal X ids), the INI store
-//   and the modal settings dialog.
+//   window calls on X windows (including foreign ones, given as decimal X ids), the INI store,
+//   the modal settings dialog, and the monitors with their covers (qt_monitors.h).
 // Lacks: owners (GWL_HWNDPARENT) beyond recording them; window styles beyond recording them.
 // Depends on: Qt 6 Widgets on the xcb platform, and libxcb for what Qt has no call for.
 
@@ -16,6 +16,7 @@
 #include "platform/qt/qt_design.h"
 #include "platform/qt/qt_ini_store.h"
 #include "platform/qt/qt_instance_lock.h"
+#include "platform/qt/qt_monitors.h"
 #include "platform/qt/qt_x11_watch.h"
 
 namespace corvanta::qt {
@@ -31,6 +32,7 @@ class QtToolkit : public Toolkit {
   Twips ScreenHeight() const override;
   Twips TwipsPerPixelX() const override { return scale_.x; }
   Twips TwipsPerPixelY() const override { return scale_.y; }
+  MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
   bool PrevInstance() const override { return lock_.AnotherInstance(); }
@@ -73,6 +75,7 @@ class QtToolkit : public Toolkit {
   IniStore store_;
   RandomSource random_;
   X11Watch watch_;
+  QtMonitors monitors_;
   QtMainForm* main_form_ = nullptr;
   std::unique_ptr<QWindow> host_;  // the foreign parent of the preview
   WindowCount windows_;
