@@ -68,7 +68,9 @@ int Scaled(const char* path, const Picture& sheet) {
     bool found = false;
     for (int f = 0; f < 10 && !found; ++f) {
       const auto cell = Shrunk(sheet, i, f, size);
-      for (int x = 0; x < shot.width() && !found; ++x) {
+      // A finisher may stand past the right edge; enough of it must show to be told apart.
+      const int last = shot.width() - std::min(size, 8);
+      for (int x = 0; x <= last && !found; ++x) {
         if (!Matches(shot, cell, size, x, y)) continue;
         std::printf("ball %d: %d x %d at (%d, %d), rolling frame %d\n", i + 1, size, size, x, y, f);
         for (int dy = 0; dy < size; ++dy) {
