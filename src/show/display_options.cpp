@@ -153,7 +153,8 @@ DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
     return Error("unexpected argument " + Quoted(arg));
   }
 
-  if (root && window) return Error("--root and --window-id both name a window; give one");
+  // The daemon's settings dialog previews a mode by adding --window-id to its --root command
+  // line: the window named outright is the one meant.
   if (!window && !root && !have_saver_window) {
     return Error("no window to draw in: give --root or --window-id ID");
   }

@@ -71,5 +71,21 @@ for _ in $(seq 60); do [ -z "$(ours)" ] && break; sleep 0.05; done
 [ -z "$(ours)" ] || fail "the display mode still runs 3 s after deactivation"
 grep -q "exited abnormally" "$WORK/daemon.log" && fail "the daemon reports an abnormal exit"
 [ "$(clip_get)" = "copied before the screen saver" ] || fail "the clipboard now holds: $(clip_get)"
+
+step "the daemon's settings dialog previews the race in its small window"
+as_saver xscreensaver-settings >"$WORK/settings.log" 2>&1 &
+settings=$!
+PIDS+=("$settings")
+preview=""
+for _ in $(seq 200); do
+  preview=$(pgrep -u "$SAVER_USER" -a -f "^$BIN --root --window-id " | awk '{ print $NF }') || true
+  [ -n "$preview" ] && break
+  sleep 0.05
+done
+[ -n "$preview" ] || { cat "$WORK/settings.log" >&2; fail "the settings dialog started no preview"; }
+echo "the settings dialog runs it in window $preview"
+SHOT_CMD=shot_of SHOT_WINDOW=$preview until_ok 100 settings-preview "$DISPLAY_CHECK" scaled {}
+shot settings
+kill "$settings"
 as_saver xscreensaver-command -exit >/dev/null
 echo "display_daemon: passed"
