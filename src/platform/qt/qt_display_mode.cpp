@@ -65,6 +65,14 @@ x11::XWindow RootOf(x11::XWindow window) {
   return root;
 }
 
+void LowerToBottom(x11::XWindow window) {
+  xcb_connection_t* c = x11::Connection();
+  if (!c) return;
+  const std::uint32_t below = XCB_STACK_MODE_BELOW;
+  xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &below);
+  xcb_flush(c);
+}
+
 }  // namespace
 
 int RunDisplayMode(const DisplayOptions& options) {
@@ -92,6 +100,8 @@ int RunDisplayMode(const DisplayOptions& options) {
     x11::SetOverrideRedirect(own, true);
   }
 
+  kit.Watch().IgnoreHostUnmaps();
+
   frmMain main_form(kit, form.Controls());
   form.Bind(main_form);
   bool started = false;
@@ -103,6 +113,9 @@ int RunDisplayMode(const DisplayOptions& options) {
                  static_cast<unsigned long>(host), static_cast<unsigned long>(host));
     return 1;
   }
+  // On the root we are the backdrop that display modes draw on the root window itself: under
+  // every other window, never over one.
+  if (!options.window) LowerToBottom(own);
   return QApplication::exec();
 }
 
