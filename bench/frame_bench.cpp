@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "fake/fake_toolkit.h"
+#include "fake/fake_main.h"
 #include "layout/picture.h"
 
 namespace corvanta {

@@ -3,7 +3,6 @@
 // each for its toolkit; the fake under tests/ implements them in memory.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "layout/basic_types.h"
@@ -30,11 +29,9 @@ class Label {
  public:
   virtual ~Label() = default;
   virtual void SetCaption(std::string_view text) = 0;
-  virtual std::string Caption() const = 0;
   virtual void SetLeft(Twips left) = 0;
   virtual void SetTop(Twips top) = 0;
   virtual void SetVisible(bool visible) = 0;
-  virtual bool Visible() const = 0;
 };
 
 class Timer {

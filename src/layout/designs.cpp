@@ -1,5 +1,11 @@
 #include "layout/designs.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "layout/version.h"
+
 namespace corvanta {
 namespace {
 
@@ -48,7 +54,7 @@ const ControlDesign kSettingsControls[] = {
     {.name = "Label5", .kind = ControlKind::kLabel, .left = 1185, .top = 3150, .width = 3255,
      .height = 420, .caption = "(C) 2025-2026 Corvanta Software", .tab_index = 8},
     {.name = "Label6", .kind = ControlKind::kLabel, .left = 5055, .top = 3150, .width = 2115,
-     .height = 390, .caption = "Version 1.1.0", .tab_index = 9},
+     .height = 390, .caption = "Version " CORVANTA_VERSION_TEXT, .tab_index = 9},
 };
 
 }  // namespace
@@ -58,6 +64,15 @@ const ControlDesign* FormDesign::Find(std::string_view control) const {
     if (c.name == control) return &c;
   }
   return nullptr;
+}
+
+const ControlDesign& FormDesign::Control(std::string_view control) const {
+  if (const ControlDesign* c = Find(control)) return *c;
+  // The designs are ours and fixed: the windows are built at start, so a wrong name stops the
+  // first run of the program or its tests rather than leaving a control silently missing.
+  std::fprintf(stderr, "%s has no control %s\n", std::string(name).c_str(),
+               std::string(control).c_str());
+  std::abort();
 }
 
 const FormDesign kMainDesign = {.name = "frmMain",

@@ -61,6 +61,8 @@ struct FormDesign {
   std::span<const ControlDesign> controls{};  // in creation order
 
   const ControlDesign* Find(std::string_view control) const;
+  // A control the program's code relies on; a missing one is a programming error and aborts.
+  const ControlDesign& Control(std::string_view control) const;
 };
 
 extern const FormDesign kMainDesign;

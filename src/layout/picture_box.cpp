@@ -1,30 +1,18 @@
 #include "layout/picture_box.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
+
+#include "layout/twips.h"
 
 namespace corvanta {
-namespace {
-
-// Twips to pixels, nearest with halves to even; far-off values saturate instead of overflowing.
-int ToPixels(double twips, double tpp) {
-  const double px = std::nearbyint(twips / tpp);
-  constexpr double kMax = std::numeric_limits<int>::max() / 4;
-  if (!(px > -kMax)) return static_cast<int>(-kMax);
-  if (px > kMax) return static_cast<int>(kMax);
-  return static_cast<int>(px);
-}
-
-}  // namespace
 
 PictureBox::PictureBox(Twips tpp_x, Twips tpp_y, Twips width, Twips height)
     : tpp_x_(tpp_x), tpp_y_(tpp_y), width_(width), height_(height) {
   Reallocate();
 }
 
-int PictureBox::PixelsX(Twips t) const { return ToPixels(t, tpp_x_); }
-int PictureBox::PixelsY(Twips t) const { return ToPixels(t, tpp_y_); }
+int PictureBox::PixelsX(Twips t) const { return TwipsToPixels(t, tpp_x_); }
+int PictureBox::PixelsY(Twips t) const { return TwipsToPixels(t, tpp_y_); }
 
 void PictureBox::SetWidth(Twips width) {
   width_ = width;

@@ -38,10 +38,4 @@ void RectList::Add(const PixelRect& r) {
   rects_[count_++] = merged;
 }
 
-PixelRect RectList::Bounds() const {
-  PixelRect b;
-  for (std::size_t i = 0; i < count_; ++i) b = b.Union(rects_[i]);
-  return b;
-}
-
 }  // namespace corvanta

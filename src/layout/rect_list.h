@@ -19,7 +19,6 @@ class RectList {
   void Clear() { count_ = 0; }
   bool Empty() const { return count_ == 0; }
   std::span<const PixelRect> Items() const { return {rects_.data(), count_}; }
-  PixelRect Bounds() const;
 
  private:
   std::array<PixelRect, kCapacity> rects_{};

@@ -8,11 +8,10 @@
 #include <string_view>
 
 #include "layout/basic_types.h"
+#include "layout/forms.h"
 #include "layout/settings_store.h"
 
 namespace corvanta {
-
-class SettingsFormEvents;
 
 struct Version {
   int Major = 0;
@@ -20,7 +19,7 @@ struct Version {
   int Revision = 0;
 };
 
-// The window-management calls, with the platform's own argument order and constants.
+// The constants of the window calls below, with the platform's own values.
 namespace user32 {
 inline constexpr std::int32_t GWL_STYLE = -16;
 inline constexpr std::int32_t GWL_HWNDPARENT = -8;
@@ -58,8 +57,11 @@ class Toolkit {
   // Uniform in [0, 1), single precision, from a fixed initial state.
   virtual float Rnd() = 0;
 
-  // Window calls. Results are returned as the platform gives them; the program ignores them
-  // except where it says why.
+  // The six window calls, raw, with the platform's argument order. They stay in the seam on
+  // purpose: which calls the show and the preview make, in what order and with what arguments
+  // is binding, and keeping them here lets the fake backend record and prove that order. Do not
+  // fold them into friendlier window operations. Results are returned as the platform gives
+  // them; the program ignores them except where it says why.
   virtual std::int32_t SetWindowPos(Hwnd hwnd, Hwnd insert_after, std::int32_t x, std::int32_t y,
                                     std::int32_t cx, std::int32_t cy, std::int32_t flags) = 0;
   virtual std::int32_t GetWindowLongA(Hwnd hwnd, std::int32_t index) = 0;

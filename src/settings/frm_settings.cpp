@@ -3,14 +3,17 @@
 #include <string>
 
 #include "settings/ball_speed.h"
-#include "show/frm_main.h"
+#include "settings/settings_form_entry.h"
 
 namespace corvanta {
 
+std::unique_ptr<SettingsFormEvents> NewSettingsForm(Toolkit& kit, std::int16_t& ball_speed) {
+  return std::make_unique<frmSettings>(kit, ball_speed);
+}
+
 void frmSettings::Form_Load() {
-  const std::int16_t v = main_.iBallSpeed;
-  // The version is shown whatever the stored speed: the design's placeholder text would
-  // otherwise claim a version this program is not.
+  const std::int16_t v = iBallSpeed_;
+  // Written whatever the design says, so the dialog can never claim another version.
   const Version app = kit_.App();
   c_->Label6.SetCaption("Version " + std::to_string(app.Major) + "." + std::to_string(app.Minor) +
                         "." + std::to_string(app.Revision));
@@ -27,11 +30,8 @@ void frmSettings::btnCancel_Click() { c_->form.Unload(); }
 void frmSettings::SaveBallSpeed() {
   std::int16_t index = c_->Combo1.ListIndex();
   if (index < 0 || index > 2) index = 0;
-  main_.iBallSpeed = index;
-  if (!kit_.Store().SaveSetting(kAppName, kSettingsSection, kBallSpeedKey,
-                                std::to_string(index))) {
-    main_.iBallSpeed = 0;
-  }
+  iBallSpeed_ = index;
+  if (!WriteBallSpeed(kit_.Store(), index)) iBallSpeed_ = 0;
 }
 
 }  // namespace corvanta

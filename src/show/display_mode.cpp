@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "layout/twips.h"
+#include "show/display_form_entry.h"
 #include "show/frm_main.h"
 
 namespace corvanta {
@@ -50,8 +52,8 @@ bool frmMain::FitToHost() {
 
   const float tpp_x = kit_.TwipsPerPixelX();
   const float tpp_y = kit_.TwipsPerPixelY();
-  const Twips width = static_cast<float>(width_px) * tpp_x;
-  const Twips height = static_cast<float>(height_px) * tpp_y;
+  const Twips width = PixelsToTwips(width_px, tpp_x);
+  const Twips height = PixelsToTwips(height_px, tpp_y);
   if (resized) {
     kit_.SetWindowPos(c_.form.hWnd(), 0, 0, 0, width_px, height_px,
                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -69,6 +71,13 @@ bool frmMain::FitToHost() {
   c_.Label1.SetTop(height / 2.0f);
   c_.Label1.SetLeft(width / 2.0f);
   return true;
+}
+
+std::unique_ptr<MainFormEvents> NewDisplayForm(Toolkit& kit, const MainControls& controls,
+                                               Hwnd host, std::optional<std::int16_t> speed) {
+  auto form = std::make_unique<frmMain>(kit, controls);
+  if (!form->DisplayLoad(host, speed)) return nullptr;
+  return form;
 }
 
 }  // namespace corvanta

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "layout/version.h"
+
 namespace corvanta {
 namespace {
 
@@ -188,9 +190,6 @@ std::string DisplayUsage() {
          "  /C  the settings dialog      /A     (nothing to change: beeps)\n";
 }
 
-std::string VersionLine(const Version& v) {
-  return "corvanta " + std::to_string(v.Major) + "." + std::to_string(v.Minor) + "." +
-         std::to_string(v.Revision);
-}
+std::string VersionLine() { return std::string("corvanta ") + CORVANTA_VERSION_TEXT; }
 
 }  // namespace corvanta

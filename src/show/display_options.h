@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/toolkit.h"
 
 namespace corvanta {
 
@@ -32,6 +31,7 @@ DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
 std::optional<std::uint32_t> ParseWindowId(std::string_view text);
 
 std::string DisplayUsage();
-std::string VersionLine(const Version& v);
+// "corvanta" and the version, as --version prints it.
+std::string VersionLine();
 
 }  // namespace corvanta

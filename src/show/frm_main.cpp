@@ -2,12 +2,17 @@
 
 #include <cctype>
 
-#include "settings/frm_settings.h"
+#include "settings/ball_speed.h"
+#include "settings/settings_form_entry.h"
+#include "show/main_form_entry.h"
 #include "show/module1.h"
 
 namespace corvanta {
 namespace {
 
+// Left on the clipboard by a running preview. A settings dialog opened beside the preview
+// starts while that preview instance runs; finding the marker is how it is let through the
+// instance guard, where any other second instance is refused.
 constexpr std::string_view kPreviewMarker = "Priview";
 
 std::string Trimmed(std::string_view s) {
@@ -22,6 +27,10 @@ std::string Cased(std::string s, int (*convert)(int)) {
 }
 
 }  // namespace
+
+std::unique_ptr<MainFormEvents> NewMainForm(Toolkit& kit, const MainControls& controls) {
+  return std::make_unique<frmMain>(kit, controls);
+}
 
 frmMain::frmMain(Toolkit& kit, const MainControls& controls) : kit_(kit), c_(controls) {}
 
@@ -50,8 +59,8 @@ void frmMain::Form_Load() {
     hwndPreview = GetPreviewHwnd(args);
     PreviewEmbedding();
   } else if (strMode == "/C") {
-    frmSettings settings(kit_, *this);
-    kit_.ShowSettingsModal(settings);
+    const auto settings = NewSettingsForm(kit_, iBallSpeed);
+    kit_.ShowSettingsModal(*settings);
     Unload();
   } else if (strMode == "/A") {
     kit_.Beep();
@@ -70,6 +79,8 @@ void frmMain::Form_Load() {
     Unload();
   }
 }
+
+void frmMain::LoadBallSpeed() { iBallSpeed = ReadBallSpeed(kit_.Store()); }
 
 void frmMain::SetBallStep() {
   if (iBallSpeed == 2) {

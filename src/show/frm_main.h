@@ -7,35 +7,10 @@
 #include <string>
 
 #include "layout/basic_types.h"
-#include "layout/controls.h"
-#include "layout/picture.h"
-#include "layout/picture_box.h"
+#include "layout/forms.h"
 #include "layout/toolkit.h"
 
 namespace corvanta {
-
-// The controls the toolkit built for the window, handed over before the load handler runs.
-struct MainControls {
-  Window& form;
-  const Picture& Picture1;
-  PictureBox& picBox;
-  Label& Label1;
-  Timer& tmrDown;
-  Timer& tmrRight;
-};
-
-// What the toolkit calls. Arguments come by reference and are never written.
-class MainFormEvents {
- public:
-  virtual ~MainFormEvents() = default;
-  virtual void Form_Load() = 0;
-  virtual void Form_Unload(std::int16_t& Cancel) = 0;
-  virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
-  virtual void Form_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) = 0;
-  virtual void Form_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) = 0;
-  virtual void tmrRight_Timer() = 0;
-  virtual void tmrDown_Timer() = 0;
-};
 
 class frmMain final : public MainFormEvents {
  public:

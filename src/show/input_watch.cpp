@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "layout/twips.h"
 #include "show/frm_main.h"
 
 namespace corvanta {
@@ -10,12 +11,10 @@ namespace {
 
 constexpr float kMoveThreshold = 45.0f;  // twips: 3 pixels at 96 dots per inch
 
+// The limits only matter for a broken backend.
 std::int32_t RoundedPoint(float v) {
-  // Halves to even like every conversion here; the limits only matter for a broken backend.
-  const double r = std::nearbyint(static_cast<double>(v));
-  if (!(r > std::numeric_limits<std::int32_t>::min())) return std::numeric_limits<std::int32_t>::min();
-  if (r > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(r);
+  return RoundSaturated(v, std::numeric_limits<std::int32_t>::min(),
+                        std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <sstream>
 
+#include "layout/designs.h"
+
 namespace corvanta::fake {
 namespace {
-
-constexpr Hwnd kOwnHwnd = 0x1000;
 
 std::string Key(std::string_view app, std::string_view section, std::string_view key) {
   return std::string(app) + "/" + std::string(section) + "/" + std::string(key);
@@ -57,10 +57,13 @@ void FakeWindow::Refresh() {
   log_.push_back("Refresh()");
 }
 void FakeWindow::Unload() {
-  if (unloaded) return;
+  if (lifecycle != nullptr ? !lifecycle->Live() : unloaded) return;
   log_.push_back("Unload()");
-  if (on_unload) on_unload();
-  unloaded = true;
+  if (lifecycle != nullptr) {
+    lifecycle->Unload();
+  } else {
+    Destroy();
+  }
 }
 
 bool FakeToolkit::PrevInstance() const {
@@ -120,7 +123,7 @@ std::int32_t FakeToolkit::ShowCursor(std::int32_t show) {
 void FakeToolkit::ShowSettingsModal(SettingsFormEvents& events) {
   std::vector<std::string> log;
   FakeWindow form(log, 0x2000);
-  dialog_label6.caption = "Version 1.1.0";
+  dialog_label6.caption = kSettingsDesign.Control("Label6").caption;
   events.Attach({form, dialog_combo, dialog_label6});
   events.Form_Load();
   dialog_shown = true;
@@ -131,38 +134,6 @@ void FakeToolkit::ShowSettingsModal(SettingsFormEvents& events) {
     case DialogAction::kCloseBox: form.Unload(); break;
     case DialogAction::kNone: break;
   }
-}
-
-FakeMain::FakeMain(FakeToolkit& k, const Picture& sheet)
-    : kit(k),
-      form(k.calls, kOwnHwnd),
-      picBox(k.tpp_x, k.tpp_y, 1215, 495),
-      main(k, MainControls{form, sheet, picBox, Label1, tmrDown, tmrRight}) {
-  form.on_unload = [this] {
-    ++unload_handler_runs;
-    std::int16_t cancel = 0;
-    main.Form_Unload(cancel);
-  };
-}
-
-void FakeMain::RaceTick(int n) {
-  for (int i = 0; i < n && !form.unloaded; ++i) main.tmrRight_Timer();
-}
-void FakeMain::FrameTick(int n) {
-  for (int i = 0; i < n && !form.unloaded; ++i) main.tmrDown_Timer();
-}
-void FakeMain::Key() {
-  std::int16_t code = 65, shift = 0;
-  main.Form_KeyDown(code, shift);
-}
-void FakeMain::Click() {
-  std::int16_t button = 1, shift = 0;
-  float x = 100, y = 100;
-  main.Form_MouseDown(button, shift, x, y);
-}
-void FakeMain::MoveTo(float x, float y) {
-  std::int16_t button = 0, shift = 0;
-  main.Form_MouseMove(button, shift, x, y);
 }
 
 }  // namespace corvanta::fake

@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "layout/controls.h"
+#include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
-#include "settings/frm_settings.h"
-#include "show/frm_main.h"
+#include "layout/version.h"
 
 namespace corvanta::fake {
+
+// The show window's handle, as the window calls see it.
+inline constexpr Hwnd kOwnHwnd = 0x1000;
 
 class MemoryStore : public SettingsStore {
  public:
@@ -27,7 +29,7 @@ class MemoryStore : public SettingsStore {
   bool refuse_writes = false;
 };
 
-class FakeWindow : public Window {
+class FakeWindow : public Window, public FormLifecycle::Native {
  public:
   explicit FakeWindow(std::vector<std::string>& log, Hwnd hwnd) : log_(log), hwnd_(hwnd) {}
   void SetCaption(std::string_view text) override;
@@ -37,11 +39,13 @@ class FakeWindow : public Window {
   void Show() override;
   void Refresh() override;
   void Unload() override;
+  void Present() override { ++presents; }
+  void Destroy() override { unloaded = true; }
 
-  std::function<void()> on_unload;  // what the toolkit runs before destroying the window
+  FormLifecycle* lifecycle = nullptr;  // none: a dialog, which has no unload handler
   std::string caption;
   bool maximized = false, shown = false, unloaded = false;
-  int refreshes = 0;
+  int refreshes = 0, presents = 0;
   Twips left = 0, top = 0, width = 0, height = 0;
 
  private:
@@ -52,11 +56,9 @@ class FakeWindow : public Window {
 class FakeLabel : public Label {
  public:
   void SetCaption(std::string_view text) override { caption = text; }
-  std::string Caption() const override { return caption; }
   void SetLeft(Twips v) override { left = v; }
   void SetTop(Twips v) override { top = v; }
   void SetVisible(bool v) override { visible = v; }
-  bool Visible() const override { return visible; }
 
   std::string caption = "Label1";
   Twips left = 0, top = 0;
@@ -88,7 +90,7 @@ class FakeToolkit : public Toolkit {
   Twips TwipsPerPixelY() const override { return tpp_y; }
   std::string Command() const override { return command; }
   bool PrevInstance() const override;
-  Version App() const override { return {1, 2, 0}; }
+  Version App() const override { return version; }
   void ClipboardClear() override;
   std::string ClipboardGetText() override;
   void ClipboardSetText(std::string_view text) override;
@@ -104,6 +106,7 @@ class FakeToolkit : public Toolkit {
   SettingsStore& Store() override { return store; }
   void ShowSettingsModal(SettingsFormEvents& events) override;
 
+  Version version{CORVANTA_VERSION_MAJOR, CORVANTA_VERSION_MINOR, CORVANTA_VERSION_REVISION};
   int screen_w_px = 1024, screen_h_px = 768;
   float tpp_x = 15, tpp_y = 15;
   std::string command;
@@ -116,6 +119,8 @@ class FakeToolkit : public Toolkit {
   std::vector<float> scripted_rnd;      // drawn first, in order; then the real source
   int rnd_draws = 0;
   MemoryStore store;
+  WindowCount windows{[this] { ended = true; }};
+  bool ended = false;  // the last window went
 
   // The settings dialog: what the user picks in the list, then how the dialog is left.
   std::optional<std::int16_t> dialog_pick;
@@ -128,27 +133,6 @@ class FakeToolkit : public Toolkit {
   RandomSource random_;
   std::size_t next_scripted_ = 0;
   std::int32_t own_style_ = 0x16000000;
-};
-
-// frmMain with its controls as the toolkit builds them before the load handler runs.
-struct FakeMain {
-  explicit FakeMain(FakeToolkit& kit, const Picture& sheet);
-
-  FakeToolkit& kit;
-  FakeWindow form;
-  PictureBox picBox;
-  FakeLabel Label1;
-  FakeTimer tmrDown{40};
-  FakeTimer tmrRight{10};
-  frmMain main;
-  int unload_handler_runs = 0;
-
-  void Load() { main.Form_Load(); }
-  void RaceTick(int n = 1);
-  void FrameTick(int n = 1);
-  void Key();
-  void Click();
-  void MoveTo(float x_twips, float y_twips);
 };
 
 }  // namespace corvanta::fake

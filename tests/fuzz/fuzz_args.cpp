@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fake/fake_toolkit.h"
+#include "fake/fake_main.h"
 #include "layout/numbers.h"
 #include "show/module1.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fake/fake_toolkit.h"
+#include "fake/fake_main.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvanta;

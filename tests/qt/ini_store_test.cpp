@@ -1,21 +1,21 @@
 // The INI store: defaults, names without regard to case, other lines kept, failures reported.
 
-#include "platform/qt/ini_store.h"
+#include "platform/qt/qt_ini_store.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+
+#include "temp_dir_test.h"
 
 namespace corvanta::qt {
 namespace {
 
-class IniStoreTest : public ::testing::Test {
- protected:
-  void SetUp() override { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
-  void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+constexpr char kConfigHome[] = "XDG_CONFIG_HOME";
 
+class IniStoreTest : public TempDirTest<kConfigHome> {
+ protected:
   QString Path() const { return dir_.path() + "/Corvanta Screen Saver.ini"; }
   void Write(const QByteArray& text) {
     QFile f(Path());
@@ -33,7 +33,6 @@ class IniStoreTest : public ::testing::Test {
     return store_.SaveSetting("Corvanta Screen Saver", "Settings", "BALL_SPEED", v);
   }
 
-  QTemporaryDir dir_;
   IniStore store_;
 };
 
@@ -79,7 +78,7 @@ TEST_F(IniStoreTest, RefusedWriteIsReportedAndChangesNothing) {
   f.close();
   qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
   EXPECT_FALSE(Save("2"));
-  qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+  qputenv(kConfigHome, dir_.path().toUtf8());
   EXPECT_EQ(Get(), "1");
 }
 

@@ -1,6 +1,6 @@
 // The instance test: held while the holder lives, free as soon as it ends, however it ends.
 
-#include "platform/qt/instance_lock.h"
+#include "platform/qt/qt_instance_lock.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,15 +10,16 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QTemporaryDir>
+
+#include "temp_dir_test.h"
 
 namespace corvanta::qt {
 namespace {
 
-class InstanceLockTest : public ::testing::Test {
+constexpr char kRuntimeDir[] = "XDG_RUNTIME_DIR";
+
+class InstanceLockTest : public TempDirTest<kRuntimeDir> {
  protected:
-  void SetUp() override { qputenv("XDG_RUNTIME_DIR", dir_.path().toUtf8()); }
-  void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
   QByteArray LockPath() const {
     return dir_.path().toUtf8() + "/corvanta-" + QByteArray::number(getuid()) + ".lock";
   }
@@ -29,7 +30,6 @@ class InstanceLockTest : public ::testing::Test {
     EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
     return fd;
   }
-  QTemporaryDir dir_;
 };
 
 TEST_F(InstanceLockTest, FirstHoldsItAndTheNextSeesAnother) {

@@ -10,7 +10,7 @@
 #include <new>
 #include <string>
 
-#include "fake/fake_toolkit.h"
+#include "fake/fake_main.h"
 
 namespace {
 std::atomic<long long> g_allocations{0};

@@ -7,6 +7,7 @@
 
 #include "layout/designs.h"
 #include "layout/random_source.h"
+#include "layout/version.h"
 
 namespace corvanta {
 namespace {
@@ -40,6 +41,20 @@ TEST(Designs, TheDialogsTabOrderRunsFromTheListToTheButtons) {
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0], "Fast");
   EXPECT_EQ(entries[2], "Slow");
+}
+
+TEST(Designs, EveryControlTheCodeNamesExistsAndAWrongNameStopsTheProgram) {
+  for (const char* name : {"Picture1", "picBox", "Label1", "tmrDown", "tmrRight"}) {
+    EXPECT_EQ(kMainDesign.Control(name).name, name);
+  }
+  for (const char* name : {"Combo1", "Label6", "btnOK", "btnCancel"}) {
+    EXPECT_EQ(kSettingsDesign.Control(name).name, name);
+  }
+  EXPECT_DEATH(kMainDesign.Control("Label6"), "frmMain has no control Label6");
+}
+
+TEST(Designs, TheDialogShowsThisProgramsVersion) {
+  EXPECT_EQ(kSettingsDesign.Control("Label6").caption, "Version " CORVANTA_VERSION_TEXT);
 }
 
 TEST(RandomSource, UniformInTheHalfOpenUnitIntervalAndReplayable) {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "fake/fake_toolkit.h"
+#include "fake/fake_main.h"
 #include "test_sheet.h"
 
 namespace corvanta {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "show/display_options.h"
 
 namespace corvanta {
@@ -61,7 +63,8 @@ TEST(DisplayOptions, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(Parse({"--root", "-h"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"--version"}).action, Action::kVersion);
   EXPECT_EQ(Parse({"--version", "--bogus"}).action, Action::kVersion);
-  EXPECT_EQ(VersionLine({1, 2, 0}), "corvanta 1.2.0");
+  EXPECT_TRUE(std::regex_match(VersionLine(), std::regex("corvanta [0-9]+\\.[0-9]+\\.[0-9]+")))
+      << VersionLine();
   EXPECT_NE(DisplayUsage().find("--window-id"), std::string::npos);
 }
 

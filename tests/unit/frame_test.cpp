@@ -7,35 +7,24 @@
 #include <array>
 #include <random>
 
-#include "fake/fake_toolkit.h"
 #include "frame_compare.h"
-#include "test_sheet.h"
+#include "on_fake.h"
 
 namespace corvanta {
 namespace {
 
-using fake::FakeMain;
-using fake::FakeToolkit;
 using testing::ExpectedFrame;
 using testing::SameFrame;
 
-struct Show {
+struct Show : testing::OnFake {
   Show(int w, int h, float tpp = 15) {
-    kit.screen_w_px = w;
-    kit.screen_h_px = h;
-    kit.tpp_x = kit.tpp_y = tpp;
-    kit.command = "/S";
-    m.emplace(kit, sheet);
-    m->Load();
+    Screen(w, h, tpp);
+    Start("/S");
   }
-  frmMain& main() { return m->main; }
   testing::Image Expected() {
     return ExpectedFrame(kit.screen_w_px, kit.screen_h_px, sheet, main().sngBallPos.data(),
                          main().sngLaneH, main().iFrame, kit.tpp_x, kit.tpp_y);
   }
-  Picture sheet = testing::TestSheet();
-  FakeToolkit kit;
-  std::optional<FakeMain> m;
 };
 
 TEST(Frame, FirstFrameHasEveryBallOnTheStartLineInItsLane) {

@@ -2,27 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "fake/fake_toolkit.h"
-#include "test_sheet.h"
+#include "on_fake.h"
 
 namespace corvanta {
 namespace {
 
-using fake::FakeMain;
-using fake::FakeToolkit;
-
-struct Running {
+struct Running : testing::OnFake {
   explicit Running(const char* command = "/S", int w = 1024, int h = 768) {
-    kit.command = command;
-    kit.screen_w_px = w, kit.screen_h_px = h;
+    Screen(w, h);
     kit.host_windows[5] = {0, 0, 152, 112};
-    m.emplace(kit, sheet);
-    m->Load();
+    Start(command);
   }
-  bool Closed() const { return m->form.unloaded; }
-  Picture sheet = testing::TestSheet();
-  FakeToolkit kit;
-  std::optional<FakeMain> m;
 };
 
 TEST(InputWatch, AnyKeyOrButtonEndsTheShowAndShowsTheCursorOnce) {
@@ -32,7 +22,7 @@ TEST(InputWatch, AnyKeyOrButtonEndsTheShowAndShowsTheCursorOnce) {
     key ? r.m->Key() : r.m->Click();
     EXPECT_TRUE(r.Closed());
     EXPECT_EQ(r.kit.cursor_count, 0) << "hidden once, shown once";
-    EXPECT_EQ(r.m->unload_handler_runs, 1);
+    EXPECT_EQ(r.m->UnloadHandlerRuns(), 1);
   }
 }
 
@@ -104,7 +94,7 @@ TEST(InputWatch, EveryCloseShowsTheCursorEvenWhenItWasNeverHidden) {
   for (const char* command : {"/a", "/c", "", "/x"}) {
     Running r(command);
     EXPECT_EQ(r.kit.cursor_count, 1) << command;
-    EXPECT_EQ(r.m->unload_handler_runs, 1) << command;
+    EXPECT_EQ(r.m->UnloadHandlerRuns(), 1) << command;
   }
 }
 

@@ -2,33 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include "fake/fake_toolkit.h"
-#include "test_sheet.h"
+#include "on_fake.h"
 
 namespace corvanta {
 namespace {
 
 using fake::DialogAction;
-using fake::FakeMain;
 using fake::FakeToolkit;
 
 constexpr const char* kEntry = "Corvanta Screen Saver/Settings/BALL_SPEED";
 
-struct Loaded {
-  explicit Loaded(std::optional<std::string> stored, const char* command = "/x") {
+struct Loaded : testing::OnFake {
+  explicit Loaded(std::optional<std::string> stored, const char* command = "/x",
+                  const Arrange& arrange = {}) {
     if (stored) kit.store.entries[kEntry] = *stored;
-    kit.command = command;
-    m.Load();
+    if (arrange) arrange(kit);
+    Start(command);
   }
-  Picture sheet = testing::TestSheet();
-  FakeToolkit kit;
-  FakeMain m{kit, sheet};
 };
 
 TEST(LoadBallSpeed, EmptyStoreGivesMediumAndStaysEmpty) {
   Loaded l(std::nullopt);
-  EXPECT_EQ(l.m.main.iBallSpeed, 1);
-  EXPECT_EQ(l.m.main.sngStep, 200);
+  EXPECT_EQ(l.main().iBallSpeed, 1);
+  EXPECT_EQ(l.main().sngStep, 200);
   EXPECT_TRUE(l.kit.store.entries.empty());
 }
 
@@ -36,8 +32,8 @@ TEST(LoadBallSpeed, StoredChoicesSetTheStep) {
   const std::pair<const char*, float> cases[] = {{"0", 400}, {"1", 200}, {"2", 100}};
   for (const auto& [text, step] : cases) {
     Loaded l(text);
-    EXPECT_EQ(l.m.main.iBallSpeed, text[0] - '0');
-    EXPECT_EQ(l.m.main.sngStep, step);
+    EXPECT_EQ(l.main().iBallSpeed, text[0] - '0');
+    EXPECT_EQ(l.main().sngStep, step);
   }
 }
 
@@ -46,9 +42,9 @@ TEST(LoadBallSpeed, NumbersOutsideTheListAreKeptAndPacedAsMedium) {
                                                {"1.5", 2}, {"-32768", -32768}, {"1e1", 10}};
   for (const auto& [text, speed] : cases) {
     Loaded l(text);
-    EXPECT_EQ(l.m.main.iBallSpeed, speed) << '"' << text << '"';
+    EXPECT_EQ(l.main().iBallSpeed, speed) << '"' << text << '"';
     if (speed < 0 || speed > 2) {
-      EXPECT_EQ(l.m.main.sngStep, 200) << text;
+      EXPECT_EQ(l.main().sngStep, 200) << text;
     }
   }
 }
@@ -59,14 +55,14 @@ TEST(LoadBallSpeed, AnythingElseGivesMediumAndIsLeftAlone) {
                                "\xff\xfe", "2 2", "--1", "+"};
   for (const std::string& text : cases) {
     Loaded l(text);
-    EXPECT_EQ(l.m.main.iBallSpeed, 1) << '"' << text.substr(0, 20) << '"';
+    EXPECT_EQ(l.main().iBallSpeed, 1) << '"' << text.substr(0, 20) << '"';
     EXPECT_EQ(l.kit.store.entries.at(kEntry), text) << "nothing is written back";
   }
 }
 
 TEST(LoadBallSpeed, MegabytesOfLeadingZerosStillReadTheNumber) {
   Loaded l(std::string(1 << 20, '0') + "2");
-  EXPECT_EQ(l.m.main.iBallSpeed, 2);
+  EXPECT_EQ(l.main().iBallSpeed, 2);
 }
 
 TEST(SettingsDialog, PreselectsTheStoredChoiceAndShowsTheVersion) {
@@ -74,8 +70,11 @@ TEST(SettingsDialog, PreselectsTheStoredChoiceAndShowsTheVersion) {
   for (const auto& [stored, selected] : cases) {
     Loaded l(stored, "/c");
     EXPECT_EQ(l.kit.dialog_combo.index, selected) << stored;
-    EXPECT_EQ(l.kit.dialog_label6.caption, "Version 1.2.0") << stored;
+    EXPECT_EQ(l.kit.dialog_label6.caption, "Version " CORVANTA_VERSION_TEXT) << stored;
   }
+  // The label is written from the program's version, not left as designed.
+  Loaded other("1", "/c", [](FakeToolkit& k) { k.version = {3, 14, 159}; });
+  EXPECT_EQ(other.kit.dialog_label6.caption, "Version 3.14.159");
 }
 
 TEST(SettingsDialog, OkStoresTheSelectionCancelAndCloseStoreNothing) {
@@ -91,35 +90,28 @@ TEST(SettingsDialog, OkStoresTheSelectionCancelAndCloseStoreNothing) {
       {"0", 2, DialogAction::kCloseBox, nullptr},
   };
   for (const Case& c : cases) {
-    FakeToolkit kit;
-    kit.store.entries[kEntry] = c.stored;
-    kit.command = "/c";
-    kit.dialog_pick = c.pick;
-    kit.dialog_action = c.action;
-    Picture sheet = testing::TestSheet();
-    FakeMain m(kit, sheet);
-    m.Load();
-    EXPECT_EQ(kit.store.entries[kEntry], c.expected ? c.expected : c.stored) << c.stored;
+    Loaded l(c.stored, "/c", [&](FakeToolkit& k) {
+      k.dialog_pick = c.pick;
+      k.dialog_action = c.action;
+    });
+    EXPECT_EQ(l.kit.store.entries[kEntry], c.expected ? c.expected : c.stored) << c.stored;
     if (c.expected) {
-      EXPECT_EQ(m.main.iBallSpeed, c.expected[0] - '0');
+      EXPECT_EQ(l.main().iBallSpeed, c.expected[0] - '0');
     }
-    EXPECT_TRUE(m.form.unloaded);
+    EXPECT_TRUE(l.Closed());
+    EXPECT_TRUE(l.kit.ended) << "no window is left";
   }
 }
 
 TEST(SettingsDialog, ARefusedWriteLeavesFastInMemoryAndTheStoreUnchanged) {
-  FakeToolkit kit;
-  kit.store.entries[kEntry] = "1";
-  kit.store.refuse_writes = true;
-  kit.command = "/c";
-  kit.dialog_pick = 2;
-  kit.dialog_action = DialogAction::kOk;
-  Picture sheet = testing::TestSheet();
-  FakeMain m(kit, sheet);
-  m.Load();
-  EXPECT_EQ(m.main.iBallSpeed, 0);
-  EXPECT_EQ(kit.store.entries[kEntry], "1");
-  EXPECT_TRUE(m.form.unloaded);
+  Loaded l("1", "/c", [](FakeToolkit& k) {
+    k.store.refuse_writes = true;
+    k.dialog_pick = 2;
+    k.dialog_action = DialogAction::kOk;
+  });
+  EXPECT_EQ(l.main().iBallSpeed, 0);
+  EXPECT_EQ(l.kit.store.entries[kEntry], "1");
+  EXPECT_TRUE(l.Closed());
 }
 
 }  // namespace

@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fake/fake_toolkit.h"
-#include "test_sheet.h"
+#include "on_fake.h"
 
 namespace corvanta {
 namespace {
-
-using fake::FakeMain;
-using fake::FakeToolkit;
 
 std::vector<std::string> WindowCalls(const std::vector<std::string>& calls) {
   std::vector<std::string> out;
@@ -19,13 +15,17 @@ std::vector<std::string> WindowCalls(const std::vector<std::string>& calls) {
   return out;
 }
 
+// Embedded in a host window of 152 x 112 pixels.
+struct Previewing : testing::OnFake {
+  Previewing(const char* command, Hwnd host) {
+    kit.host_windows[host] = {0, 0, 152, 112};
+    Start(command);
+  }
+};
+
 TEST(Preview, EmbedsInTheHostWithTheCallsInOrder) {
-  FakeToolkit kit;
-  kit.command = "/p 4660";
-  kit.host_windows[4660] = {0, 0, 152, 112};
-  Picture sheet = testing::TestSheet();
-  FakeMain m(kit, sheet);
-  m.Load();
+  Previewing p("/p 4660", 4660);
+  const fake::FakeMain& m = *p.m;
   const std::vector<std::string> expected = {
       "GetClientRect(4660)",
       "Caption(Preview)",
@@ -36,21 +36,16 @@ TEST(Preview, EmbedsInTheHostWithTheCallsInOrder) {
       "SetWindowPos(4096, 0, 0, 0, 152, 112, 84)",
       "Refresh()",
   };
-  EXPECT_EQ(WindowCalls(kit.calls), expected);
+  EXPECT_EQ(WindowCalls(p.kit.calls), expected);
   EXPECT_EQ(m.picBox.Width(), 2280);
   EXPECT_EQ(m.picBox.Height(), 1680);
   EXPECT_FALSE(m.Label1.visible);
-  EXPECT_EQ(kit.cursor_count, 0) << "the preview leaves the cursor alone";
+  EXPECT_EQ(p.kit.cursor_count, 0) << "the preview leaves the cursor alone";
 }
 
 TEST(Preview, TheStretchedSheetCoversTheWholeArea) {
-  FakeToolkit kit;
-  kit.command = "/P 99";
-  kit.host_windows[99] = {0, 0, 152, 112};
-  Picture sheet = testing::TestSheet();
-  FakeMain m(kit, sheet);
-  m.Load();
-  const Surface& img = m.picBox.Image();
+  Previewing p("/P 99", 99);
+  const Surface& img = p.m->picBox.Image();
   ASSERT_EQ(img.Width(), 152);
   ASSERT_EQ(img.Height(), 112);
   // The sheet's white margin shows as a band along the right edge, full height.
@@ -60,20 +55,15 @@ TEST(Preview, TheStretchedSheetCoversTheWholeArea) {
   EXPECT_EQ(img.At(140, 100), testing::CellColour(9, 8));       // bottom-right cell: ball 9
   // Nothing moves: the timers tick in vain.
   const std::vector<std::uint32_t> before(img.Pixels().begin(), img.Pixels().end());
-  for (int i = 0; i < 50; ++i) m.main.tmrRight_Timer(), m.main.tmrDown_Timer();
+  for (int i = 0; i < 50; ++i) p.m->RaceTick(), p.m->FrameTick();
   EXPECT_TRUE(std::equal(before.begin(), before.end(), img.Pixels().begin()));
 }
 
-struct FullScreen {
+struct FullScreen : testing::OnFake {
   FullScreen(int w, int h, float tpp) {
-    kit.screen_w_px = w, kit.screen_h_px = h, kit.tpp_x = kit.tpp_y = tpp;
-    kit.command = "/s";
-    m.emplace(kit, sheet);
-    m->Load();
+    Screen(w, h, tpp);
+    Start("/s");
   }
-  Picture sheet = testing::TestSheet();
-  FakeToolkit kit;
-  std::optional<FakeMain> m;
 };
 
 TEST(FullScreen, GeometryFollowsTheScreen) {

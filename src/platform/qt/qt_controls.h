@@ -16,12 +16,9 @@ class QtLabel : public Label {
   void SetCaption(std::string_view text) override {
     label_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
-  std::string Caption() const override { return label_->text().toStdString(); }
   void SetLeft(Twips left) override { label_->move(scale_.PxX(left), label_->y()); }
   void SetTop(Twips top) override { label_->move(label_->x(), scale_.PxY(top)); }
   void SetVisible(bool visible) override { label_->setVisible(visible); }
-  // Its own visibility: a label on a window not shown yet is still "visible" as designed.
-  bool Visible() const override { return !label_->isHidden(); }
 
  private:
   QLabel* label_;

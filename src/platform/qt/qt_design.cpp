@@ -4,14 +4,10 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
-#include <cmath>
+
+#include "layout/twips.h"
 
 namespace corvanta::qt {
-namespace {
-
-int Nearest(Twips t, Twips tpp) { return static_cast<int>(std::nearbyint(t / tpp)); }
-
-}  // namespace
 
 Scale Scale::OfScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -20,8 +16,8 @@ Scale Scale::OfScreen() {
           static_cast<Twips>(1440.0 / screen->logicalDotsPerInchY())};
 }
 
-int Scale::PxX(Twips t) const { return Nearest(t, x); }
-int Scale::PxY(Twips t) const { return Nearest(t, y); }
+int Scale::PxX(Twips t) const { return TwipsToPixels(t, x); }
+int Scale::PxY(Twips t) const { return TwipsToPixels(t, y); }
 
 QRect Scale::Rect(const ControlDesign& c) const {
   return {PxX(c.left), PxY(c.top), PxX(c.width), PxY(c.height)};

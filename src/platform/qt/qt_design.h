@@ -20,7 +20,7 @@ struct Scale {
   Twips x = 15;
   Twips y = 15;
   static Scale OfScreen();
-  int PxX(Twips t) const;  // nearest pixel, halves to even, as the drawing surface rounds
+  int PxX(Twips t) const;  // as the drawing surface rounds
   int PxY(Twips t) const;
   QRect Rect(const ControlDesign& c) const;
 };

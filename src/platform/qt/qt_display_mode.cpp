@@ -16,7 +16,7 @@
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_x11.h"
-#include "show/frm_main.h"
+#include "show/display_form_entry.h"
 
 namespace corvanta::qt {
 namespace {
@@ -102,17 +102,15 @@ int RunDisplayMode(const DisplayOptions& options) {
 
   kit.Watch().IgnoreHostUnmaps();
 
-  frmMain main_form(kit, form.Controls());
-  form.Bind(main_form);
-  bool started = false;
   // Ids past 31 bits name no X window; as handles they turn negative, which names none either.
   const auto handle = static_cast<Hwnd>(host);
-  form.Deliver([&](MainFormEvents&) { started = main_form.DisplayLoad(handle, options.speed); });
-  if (!started) {
+  const auto main_form = NewDisplayForm(kit, form.Controls(), handle, options.speed);
+  if (!main_form) {
     std::fprintf(stderr, "corvanta: there is no window 0x%lx (%lu) to draw in\n",
                  static_cast<unsigned long>(host), static_cast<unsigned long>(host));
     return 1;
   }
+  form.Bind(*main_form);
   // On the root we are the backdrop that display modes draw on the root window itself: under
   // every other window, never over one.
   if (!options.window) LowerToBottom(own);

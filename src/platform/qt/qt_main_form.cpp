@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "layout/twips.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_x11.h"
 
@@ -64,7 +65,7 @@ class MainWidget : public QWidget {
   }
 
  private:
-  static float Twips(double px, float tpp) { return static_cast<float>(px * tpp); }
+  static float Twips(double px, float tpp) { return PixelsToTwips(px, tpp); }
 
   QtMainForm& form_;
   Scale scale_;
@@ -76,8 +77,9 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
     : style(kPopupStyle),
       kit_(kit),
       sheet_(sheet),
-      tmrDown_(kMainDesign.Find("tmrDown")->interval_ms),
-      tmrRight_(kMainDesign.Find("tmrRight")->interval_ms) {
+      tmrDown_(kMainDesign.Control("tmrDown").interval_ms),
+      tmrRight_(kMainDesign.Control("tmrRight").interval_ms),
+      lifecycle_(kit.Windows(), *this) {
   const Scale& scale = kit.Scaling();
   widget_ = std::make_unique<MainWidget>(*this, scale);
   widget_->setObjectName("frmMain");
@@ -92,13 +94,13 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
     widget_->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   }
 
-  const ControlDesign& picture1 = *kMainDesign.Find("Picture1");
+  const ControlDesign& picture1 = kMainDesign.Control("Picture1");
   auto* holder = new QWidget(widget_.get());
   holder->setObjectName("Picture1");
   holder->setGeometry(scale.Rect(picture1));
   holder->setVisible(picture1.visible);
 
-  const ControlDesign& box = *kMainDesign.Find("picBox");
+  const ControlDesign& box = kMainDesign.Control("picBox");
   picBox_ = std::make_unique<QtPictureBox>(scale.x, scale.y, box.width, box.height, widget_.get());
   QWidget* view = picBox_->View();
   view->setObjectName("picBox");
@@ -107,7 +109,7 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
   view->setEnabled(box.enabled);
   view->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  QLabel* label = MakeLabel(*kMainDesign.Find("Label1"), scale, view);
+  QLabel* label = MakeLabel(kMainDesign.Control("Label1"), scale, view);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   // Over a view drawn straight on X the caption needs a window of its own, or the balls
   // passing under it would be drawn over it.
@@ -124,7 +126,7 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
 
   // The native window exists from here on, so the task bar hint is in place before any map.
   x11::SkipTaskbar(static_cast<x11::XWindow>(widget_->winId()));
-  kit_.WindowOpened(this);
+  kit_.SetMainForm(this);
 }
 
 QtMainForm::~QtMainForm() = default;
@@ -132,8 +134,6 @@ QtMainForm::~QtMainForm() = default;
 MainControls QtMainForm::Controls() {
   return MainControls{*this, sheet_, *picBox_, *label1_, tmrDown_, tmrRight_};
 }
-
-void QtMainForm::Bind(MainFormEvents& events) { events_ = &events; }
 
 void QtMainForm::SetCaption(std::string_view text) {
   widget_->setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -168,7 +168,7 @@ void QtMainForm::Show() {
 }
 
 void QtMainForm::GrabInput() {
-  if (unloaded_) return;
+  if (lifecycle_.Gone()) return;
   // Qt's grabs route its events to this widget; the window's report whether X granted them.
   widget_->grabKeyboard();
   widget_->grabMouse();
@@ -198,14 +198,9 @@ void QtMainForm::SetTopmost(bool on) {
   }
 }
 
-void QtMainForm::Unload() {
-  if (unloading_ || unloaded_) return;
-  unloading_ = true;
-  std::int16_t cancel = 0;
-  if (events_) events_->Form_Unload(cancel);
-  unloading_ = false;
-  if (cancel != 0) return;
-  unloaded_ = true;
+void QtMainForm::Unload() { lifecycle_.Unload(); }
+
+void QtMainForm::Destroy() {
   tmrDown_.Native().stop();
   tmrRight_.Native().stop();
   grab_retry_.stop();
@@ -213,7 +208,6 @@ void QtMainForm::Unload() {
   widget_->releaseMouse();
   widget_->hide();
   x11::Flush();
-  kit_.WindowClosed();
 }
 
 }  // namespace corvanta::qt

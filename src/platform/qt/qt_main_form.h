@@ -8,22 +8,24 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <utility>
 
+#include "layout/form_lifecycle.h"
+#include "layout/forms.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_picture_view.h"
-#include "show/frm_main.h"
 
 namespace corvanta::qt {
 
 class QtToolkit;
 
-class QtMainForm final : public Window {
+class QtMainForm final : public Window, private FormLifecycle::Native {
  public:
   QtMainForm(QtToolkit& kit, const Picture& sheet);
   ~QtMainForm() override;
 
   MainControls Controls();
-  void Bind(MainFormEvents& events);
+  void Bind(MainFormEvents& events) { lifecycle_.Bind(events); }
 
   void SetCaption(std::string_view text) override;
   Hwnd hWnd() const override;
@@ -42,12 +44,12 @@ class QtMainForm final : public Window {
   // Runs a handler unless the window is gone, then repaints what it changed.
   template <typename Handler>
   void Deliver(Handler&& handler) {
-    if (!events_ || unloading_ || unloaded_) return;
-    handler(*events_);
-    if (!unloaded_) picBox_->Present();
+    lifecycle_.Deliver(std::forward<Handler>(handler));
   }
 
  private:
+  void Present() override { picBox_->Present(); }
+  void Destroy() override;
   void GrabInput();
 
   QtToolkit& kit_;
@@ -57,12 +59,10 @@ class QtMainForm final : public Window {
   std::unique_ptr<QtLabel> label1_;
   QtTimer tmrDown_;
   QtTimer tmrRight_;
-  MainFormEvents* events_ = nullptr;
   bool topmost_ = false;
-  bool unloading_ = false;
-  bool unloaded_ = false;
   QTimer grab_retry_;
   int grab_tries_ = 0;
+  FormLifecycle lifecycle_;
 };
 
 }  // namespace corvanta::qt

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "layout/picture_box.h"
-#include "platform/qt/x_blit.h"
+#include "platform/qt/qt_x_blit.h"
 
 namespace corvanta::qt {
 

@@ -124,12 +124,12 @@ void RunSettingsDialog(SettingsFormEvents& events, const Scale& scale) {
     QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
   }
 
-  auto* combo = static_cast<QComboBox*>(made.at("Combo1"));
-  QtComboBox combo1(combo);
-  QtLabel label6(static_cast<QLabel*>(made.at("Label6")), scale);
-  QObject::connect(static_cast<QPushButton*>(made.at("btnOK")), &QPushButton::clicked,
+  const auto control = [&](std::string_view name) { return made.at(design.Control(name).name); };
+  QtComboBox combo1(static_cast<QComboBox*>(control("Combo1")));
+  QtLabel label6(static_cast<QLabel*>(control("Label6")), scale);
+  QObject::connect(static_cast<QPushButton*>(control("btnOK")), &QPushButton::clicked,
                    [&events] { events.btnOK_Click(); });
-  QObject::connect(static_cast<QPushButton*>(made.at("btnCancel")), &QPushButton::clicked,
+  QObject::connect(static_cast<QPushButton*>(control("btnCancel")), &QPushButton::clicked,
                    [&events] { events.btnCancel_Click(); });
 
   // Like frmMain, the dialog stays out of the task bar; set before its first map.

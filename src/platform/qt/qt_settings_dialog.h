@@ -5,7 +5,7 @@
 // closes the dialog and stores nothing, as Cancel does.
 
 #include "platform/qt/qt_design.h"
-#include "settings/frm_settings.h"
+#include "layout/forms.h"
 
 namespace corvanta::qt {
 

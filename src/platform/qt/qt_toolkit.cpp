@@ -4,21 +4,27 @@
 #include <QClipboard>
 #include <QScreen>
 
+#include "layout/twips.h"
+#include "layout/version.h"
+
 namespace corvanta::qt {
 
 QtToolkit::QtToolkit(std::string command)
-    : command_(std::move(command)), scale_(Scale::OfScreen()), watch_(&QtToolkit::EndProcess) {}
+    : command_(std::move(command)),
+      scale_(Scale::OfScreen()),
+      watch_(&QtToolkit::EndProcess),
+      windows_(&QtToolkit::EndProcess) {}
 
 QtToolkit::~QtToolkit() = default;
 
 Twips QtToolkit::ScreenWidth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<Twips>(screen->geometry().width()) * scale_.x : 0;
+  return screen ? PixelsToTwips(screen->geometry().width(), scale_.x) : 0;
 }
 
 Twips QtToolkit::ScreenHeight() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<Twips>(screen->geometry().height()) * scale_.y : 0;
+  return screen ? PixelsToTwips(screen->geometry().height(), scale_.y) : 0;
 }
 
 Version QtToolkit::App() const {
@@ -37,15 +43,6 @@ void QtToolkit::ClipboardSetText(std::string_view text) {
 }
 
 void QtToolkit::Beep() { QApplication::beep(); }
-
-void QtToolkit::WindowOpened(QtMainForm* main_form) {
-  if (main_form) main_form_ = main_form;
-  ++windows_;
-}
-
-void QtToolkit::WindowClosed() {
-  if (--windows_ == 0) EndProcess();
-}
 
 void QtToolkit::EndProcess() {
   // Queued, so it also works before the loop runs and never from inside a handler's caller.

@@ -11,11 +11,12 @@
 #include <memory>
 #include <optional>
 
+#include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
-#include "platform/qt/ini_store.h"
-#include "platform/qt/instance_lock.h"
 #include "platform/qt/qt_design.h"
+#include "platform/qt/qt_ini_store.h"
+#include "platform/qt/qt_instance_lock.h"
 #include "platform/qt/qt_x11_watch.h"
 
 namespace corvanta::qt {
@@ -63,9 +64,9 @@ class QtToolkit : public Toolkit {
   X11Watch& Watch() { return watch_; }
 
   // The windows alive: the program ends when the last one is unloaded.
-  void WindowOpened(QtMainForm* main_form = nullptr);
-  void WindowClosed();
-  int WindowsLeft() const { return windows_; }
+  WindowCount& Windows() { return windows_; }
+  // The show window, the one the window calls act on.
+  void SetMainForm(QtMainForm* form) { main_form_ = form; }
   // Ends the event loop (now, or as soon as it runs) with exit code 0.
   static void EndProcess();
 
@@ -80,7 +81,7 @@ class QtToolkit : public Toolkit {
   X11Watch watch_;
   QtMainForm* main_form_ = nullptr;
   std::unique_ptr<QWindow> host_;  // the foreign parent of the preview
-  int windows_ = 0;
+  WindowCount windows_;
   int cursor_count_ = 0;
 };
 

@@ -108,9 +108,9 @@ std::int32_t QtToolkit::ShowCursor(std::int32_t show) {
 }
 
 void QtToolkit::ShowSettingsModal(SettingsFormEvents& events) {
-  WindowOpened();
+  windows_.Opened();
   RunSettingsDialog(events, scale_);
-  --windows_;  // closing the dialog never ends the program: frmMain is still there
+  windows_.Closed();
 }
 
 }  // namespace corvanta::qt

@@ -25,14 +25,20 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// Checked, so a window that has gone costs an error here rather than one in Qt's queue. Also
+// tells a window from a pixmap, which has a geometry too.
+Reply<xcb_get_window_attributes_reply_t> Attributes(xcb_connection_t* c, XWindow window) {
+  xcb_generic_error_t* error = nullptr;
+  auto attrs =
+      Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), &error));
+  std::free(error);
+  return attrs;
+}
+
 bool AddEventMask(XWindow window, std::uint32_t bits) {
   xcb_connection_t* c = Connection();
   if (!c || window == 0) return false;
-  // Checked, so a window that has gone costs an error here rather than one in Qt's queue.
-  xcb_generic_error_t* error = nullptr;
-  const auto attrs =
-      Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), &error));
-  std::free(error);
+  const auto attrs = Attributes(c, window);
   if (!attrs) return false;
   const std::uint32_t mask = attrs->your_event_mask | bits;
   xcb_generic_error_t* refused = xcb_request_check(
@@ -51,13 +57,8 @@ xcb_connection_t* Connection() {
 std::optional<Size> ClientSize(XWindow window) {
   xcb_connection_t* c = Connection();
   if (!c || window == 0) return std::nullopt;
-  // Asking for the attributes first tells a window from a pixmap, which has a geometry too.
+  if (!Attributes(c, window)) return std::nullopt;
   xcb_generic_error_t* error = nullptr;
-  const auto attrs =
-      Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), &error));
-  std::free(error);
-  if (!attrs) return std::nullopt;
-  error = nullptr;
   const auto geometry = Owned(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), &error));
   std::free(error);
   if (!geometry) return std::nullopt;
@@ -67,10 +68,7 @@ std::optional<Size> ClientSize(XWindow window) {
 MapState StateOf(XWindow window) {
   xcb_connection_t* c = Connection();
   if (!c || window == 0) return MapState::kGone;
-  xcb_generic_error_t* error = nullptr;
-  const auto attrs =
-      Owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), &error));
-  std::free(error);
+  const auto attrs = Attributes(c, window);
   if (!attrs) return MapState::kGone;
   switch (attrs->map_state) {
     case XCB_MAP_STATE_VIEWABLE:

@@ -12,10 +12,10 @@
 #endif
 #include <windows.h>
 
-#include <cmath>
 #include <cstdint>
 
 #include "layout/basic_types.h"
+#include "layout/twips.h"
 
 namespace corvanta::win32 {
 
@@ -30,8 +30,8 @@ struct Metrics {
   int screen_w_px = 0;
   int screen_h_px = 0;
 
-  int PxX(Twips t) const { return static_cast<int>(std::nearbyint(t / tpp_x)); }
-  int PxY(Twips t) const { return static_cast<int>(std::nearbyint(t / tpp_y)); }
+  int PxX(Twips t) const { return TwipsToPixels(t, tpp_x); }
+  int PxY(Twips t) const { return TwipsToPixels(t, tpp_y); }
 };
 
 Metrics ReadMetrics();

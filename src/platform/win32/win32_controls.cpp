@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace corvanta::win32 {
 namespace {
@@ -25,13 +24,6 @@ void RegisterPictureClass(HINSTANCE instance) {
 
 void Win32Label::SetCaption(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
 
-std::string Win32Label::Caption() const {
-  const int n = GetWindowTextLengthA(hwnd_);
-  std::vector<char> text(static_cast<std::size_t>(n) + 1, '\0');
-  GetWindowTextA(hwnd_, text.data(), n + 1);
-  return std::string(text.data());
-}
-
 void Win32Label::SetLeft(Twips left) {
   left_ = left;
   ::SetWindowPos(hwnd_, nullptr, m_.PxX(left_), m_.PxY(top_), 0, 0,
@@ -45,11 +37,6 @@ void Win32Label::SetTop(Twips top) {
 }
 
 void Win32Label::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
-
-bool Win32Label::Visible() const {
-  // Its own flag, not whether it can be seen: the window may still be hidden.
-  return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-}
 
 std::int16_t Win32Combo::ListIndex() const {
   const LRESULT i = SendMessageA(hwnd_, CB_GETCURSEL, 0, 0);

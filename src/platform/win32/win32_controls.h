@@ -16,11 +16,9 @@ class Win32Label final : public Label {
  public:
   Win32Label(HWND hwnd, const Metrics& m) : hwnd_(hwnd), m_(m) {}
   void SetCaption(std::string_view text) override;
-  std::string Caption() const override;
   void SetLeft(Twips left) override;
   void SetTop(Twips top) override;
   void SetVisible(bool visible) override;
-  bool Visible() const override;
   HWND Handle() const { return hwnd_; }
 
  private:

@@ -9,7 +9,7 @@
 
 #include "layout/designs.h"
 #include "layout/picture.h"
-#include "show/frm_main.h"
+#include "show/main_form_entry.h"
 #include "win32_common.h"
 
 #include <commctrl.h>
@@ -60,12 +60,12 @@ int Run(HINSTANCE instance) {
 
   const bool another_instance = ClaimInstance();
   Win32Toolkit kit(instance, ArgumentText(GetCommandLineA()), another_instance);
-  MainWindow form(instance, kit.Screen(), kMainDesign);
+  MainWindow form(instance, kit.Screen(), kMainDesign, kit.Windows());
   kit.SetMainWindow(form.Handle());
   const Picture sheet = LoadBitmapResource(instance, "SHEET");
-  frmMain main(kit, MainControls{form, sheet, form.picBox(), form.Label1(), form.tmrDown(),
-                                 form.tmrRight()});
-  form.Bind(main);
+  const auto main = NewMainForm(kit, MainControls{form, sheet, form.picBox(), form.Label1(),
+                                                 form.tmrDown(), form.tmrRight()});
+  form.Bind(*main);
   form.Load();
   if (!form.Alive()) return 0;
 

@@ -2,19 +2,14 @@
 
 #include <string>
 
+#include "layout/twips.h"
+
 namespace corvanta::win32 {
 namespace {
 
 constexpr char kMainClass[] = "CorvantaShowWindow";
 constexpr UINT_PTR kDownTimerId = 1;
 constexpr UINT_PTR kRightTimerId = 2;
-
-const ControlDesign& Control(const FormDesign& design, std::string_view name) {
-  // The designs are ours and fixed: a missing control is a broken build, found at first start.
-  static const ControlDesign kNone{};
-  const ControlDesign* c = design.Find(name);
-  return c != nullptr ? *c : kNone;
-}
 
 COLORREF ToColorRef(std::optional<Colour> colour, COLORREF fallback) {
   if (!colour) return fallback;
@@ -39,6 +34,8 @@ std::int16_t ShiftState() {
   return shift;
 }
 
+float PointerTwips(WORD px, Twips tpp) { return PixelsToTwips(static_cast<short>(px), tpp); }
+
 std::int16_t ButtonState(WPARAM wp) {
   std::int16_t button = 0;
   if (wp & MK_LBUTTON) button |= 1;
@@ -49,10 +46,12 @@ std::int16_t ButtonState(WPARAM wp) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design)
+MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design,
+                       WindowCount& windows)
     : m_(m),
-      tmr_down_(Control(design, "tmrDown").interval_ms),
-      tmr_right_(Control(design, "tmrRight").interval_ms) {
+      tmr_down_(design.Control("tmrDown").interval_ms),
+      tmr_right_(design.Control("tmrRight").interval_ms),
+      lifecycle_(windows, *this) {
   back_brush_ = CreateSolidBrush(ToColorRef(design.back_colour, 0));
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
@@ -77,10 +76,10 @@ MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& d
                           nullptr, instance, this);
 
   // Picture1 is never shown: the sprite sheet it holds is handed to the form as a picture.
-  const ControlDesign& pic = Control(design, "picBox");
+  const ControlDesign& pic = design.Control("picBox");
   pic_box_.emplace(m_, pic, hwnd_, instance);
 
-  const ControlDesign& lab = Control(design, "Label1");
+  const ControlDesign& lab = design.Control("Label1");
   HWND label = CreateWindowExA(0, "STATIC", std::string(lab.caption).c_str(),
                                WS_CHILD | SS_LEFT | SS_NOPREFIX | (lab.visible ? WS_VISIBLE : 0),
                                m_.PxX(lab.left), m_.PxY(lab.top), m_.PxX(lab.width),
@@ -102,13 +101,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Load() {
-  if (events_ == nullptr) return;
-  events_->Form_Load();
-  AfterEvent();
-}
-
-void MainWindow::AfterEvent() {
-  if (state_ == State::kLive) pic_box_->Present();
+  lifecycle_.Deliver([](MainFormEvents& ev) { ev.Form_Load(); });
 }
 
 void MainWindow::SetCaption(std::string_view text) {
@@ -137,23 +130,16 @@ void MainWindow::Refresh() {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void MainWindow::Unload() {
-  if (state_ != State::kLive) return;
-  state_ = State::kUnloading;
-  std::int16_t cancel = 0;
-  if (events_ != nullptr) events_->Form_Unload(cancel);
-  if (cancel != 0) {
-    state_ = State::kLive;
-    return;
-  }
-  state_ = State::kGone;
+void MainWindow::Unload() { lifecycle_.Unload(); }
+
+void MainWindow::Destroy() {
   KillTimer(hwnd_, kDownTimerId);
   KillTimer(hwnd_, kRightTimerId);
-  DestroyWindow(hwnd_);  // its WM_DESTROY ends the message loop
+  DestroyWindow(hwnd_);
 }
 
 void MainWindow::HostGone() {
-  state_ = State::kGone;
+  lifecycle_.Destroyed();
   // Our window may already have gone with the host; either way the program is over.
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   PostQuitMessage(0);
@@ -161,39 +147,34 @@ void MainWindow::HostGone() {
 
 void MainWindow::MouseDown(std::int16_t button, LPARAM lp) {
   std::int16_t shift = ShiftState();
-  float x = static_cast<float>(static_cast<short>(LOWORD(lp))) * m_.tpp_x;
-  float y = static_cast<float>(static_cast<short>(HIWORD(lp))) * m_.tpp_y;
-  events_->Form_MouseDown(button, shift, x, y);
+  float x = PointerTwips(LOWORD(lp), m_.tpp_x), y = PointerTwips(HIWORD(lp), m_.tpp_y);
+  lifecycle_.Deliver([&](MainFormEvents& ev) { ev.Form_MouseDown(button, shift, x, y); });
 }
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_TIMER:
-      if (wp == kDownTimerId) events_->tmrDown_Timer();
-      if (wp == kRightTimerId) events_->tmrRight_Timer();
-      AfterEvent();
+      if (wp == kDownTimerId) lifecycle_.Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); });
+      if (wp == kRightTimerId) lifecycle_.Deliver([](MainFormEvents& ev) { ev.tmrRight_Timer(); });
       return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       std::int16_t key = static_cast<std::int16_t>(wp & 0xFF);
       std::int16_t shift = ShiftState();
-      events_->Form_KeyDown(key, shift);
-      AfterEvent();
+      lifecycle_.Deliver([&](MainFormEvents& ev) { ev.Form_KeyDown(key, shift); });
       // System keys keep their usual meaning for as long as the window lives.
-      if (msg == WM_SYSKEYDOWN && state_ == State::kLive) break;
+      if (msg == WM_SYSKEYDOWN && lifecycle_.Live()) break;
       return 0;
     }
-    case WM_LBUTTONDOWN: MouseDown(1, lp); AfterEvent(); return 0;
-    case WM_RBUTTONDOWN: MouseDown(2, lp); AfterEvent(); return 0;
-    case WM_MBUTTONDOWN: MouseDown(4, lp); AfterEvent(); return 0;
-    case WM_XBUTTONDOWN: MouseDown(0, lp); AfterEvent(); return TRUE;
+    case WM_LBUTTONDOWN: MouseDown(1, lp); return 0;
+    case WM_RBUTTONDOWN: MouseDown(2, lp); return 0;
+    case WM_MBUTTONDOWN: MouseDown(4, lp); return 0;
+    case WM_XBUTTONDOWN: MouseDown(0, lp); return TRUE;
     case WM_MOUSEMOVE: {
       std::int16_t button = ButtonState(wp);
       std::int16_t shift = ShiftState();
-      float x = static_cast<float>(static_cast<short>(LOWORD(lp))) * m_.tpp_x;
-      float y = static_cast<float>(static_cast<short>(HIWORD(lp))) * m_.tpp_y;
-      events_->Form_MouseMove(button, shift, x, y);
-      AfterEvent();
+      float x = PointerTwips(LOWORD(lp), m_.tpp_x), y = PointerTwips(HIWORD(lp), m_.tpp_y);
+      lifecycle_.Deliver([&](MainFormEvents& ev) { ev.Form_MouseMove(button, shift, x, y); });
       return 0;
     }
     case WM_CLOSE:
@@ -224,8 +205,7 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DESTROY:
       // Also when the preview host destroys its window, which takes ours with it.
-      self->state_ = State::kGone;
-      PostQuitMessage(0);
+      self->lifecycle_.Destroyed();
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -235,7 +215,7 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   // Before the form is bound, and after it is gone, no event reaches it.
-  if (self->events_ == nullptr || self->state_ != State::kLive) {
+  if (!self->lifecycle_.Live()) {
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
   self->hwnd_ = hwnd;

@@ -10,15 +10,17 @@
 #include <optional>
 
 #include "layout/designs.h"
-#include "show/frm_main.h"
+#include "layout/form_lifecycle.h"
+#include "layout/forms.h"
 #include "win32_common.h"
 #include "win32_controls.h"
 
 namespace corvanta::win32 {
 
-class MainWindow final : public Window {
+class MainWindow final : public Window, private FormLifecycle::Native {
  public:
-  MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design);
+  MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& design,
+             WindowCount& windows);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -29,10 +31,10 @@ class MainWindow final : public Window {
   Win32Timer& tmrDown() { return tmr_down_; }
   Win32Timer& tmrRight() { return tmr_right_; }
 
-  void Bind(MainFormEvents& events) { events_ = &events; }
+  void Bind(MainFormEvents& events) { lifecycle_.Bind(events); }
   // Runs the load handler, then shows what it drew.
   void Load();
-  bool Alive() const { return state_ == State::kLive; }
+  bool Alive() const { return !lifecycle_.Gone(); }
   // The preview host vanished without telling us: end without further events.
   void HostGone();
 
@@ -45,12 +47,11 @@ class MainWindow final : public Window {
   void Unload() override;
 
  private:
-  enum class State { kLive, kUnloading, kGone };
-
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void MouseDown(std::int16_t button, LPARAM lp);
-  void AfterEvent();
+  void Present() override { pic_box_->Present(); }
+  void Destroy() override;
 
   HWND hwnd_ = nullptr;
   Metrics m_;
@@ -60,9 +61,8 @@ class MainWindow final : public Window {
   HBRUSH back_brush_ = nullptr;
   Win32Timer tmr_down_;
   Win32Timer tmr_right_;
-  MainFormEvents* events_ = nullptr;
-  State state_ = State::kLive;
   bool maximized_ = false;
+  FormLifecycle lifecycle_;
 };
 
 }  // namespace corvanta::win32

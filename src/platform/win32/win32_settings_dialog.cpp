@@ -136,17 +136,21 @@ INT_PTR InitDialog(HWND dialog, Context& ctx) {
   const FormDesign& design = kSettingsDesign;
   ctx.form.hwnd = dialog;
   PlaceCentred(dialog, design, ctx.m);
-  HWND combo = nullptr, label6 = nullptr;
+  const ControlDesign& combo1 = design.Control("Combo1");
+  const ControlDesign& label6 = design.Control("Label6");
+  const ControlDesign& ok = design.Control("btnOK");
+  const ControlDesign& cancel = design.Control("btnCancel");
+  HWND combo = nullptr, label = nullptr;
   int next_id = kFirstOtherId;
   for (const ControlDesign& d : design.controls) {
-    const ControlDesign* frame = d.container.empty() ? nullptr : design.Find(d.container);
-    const int id = d.name == "btnOK" ? kOkId : d.name == "btnCancel" ? kCancelId : next_id++;
+    const ControlDesign* frame = d.container.empty() ? nullptr : &design.Control(d.container);
+    const int id = &d == &ok ? kOkId : &d == &cancel ? kCancelId : next_id++;
     HWND h = CreateControl(ctx, dialog, d, frame, id);
-    if (d.name == "Combo1") combo = h;
-    if (d.name == "Label6") label6 = h;
+    if (&d == &combo1) combo = h;
+    if (&d == &label6) label = h;
   }
   ctx.combo.emplace(combo);
-  ctx.label6.emplace(label6, ctx.m);
+  ctx.label6.emplace(label, ctx.m);
   ctx.events.Attach(SettingsControls{ctx.form, *ctx.combo, *ctx.label6});
   ctx.events.Form_Load();
   // The focus starts in the list, the first control in tab order that can take it.

@@ -5,7 +5,7 @@
 // and the close box (or Alt+F4) unloads it like Cancel, storing nothing.
 // Depends on user32 and gdi32.
 
-#include "settings/frm_settings.h"
+#include "layout/forms.h"
 #include "win32_common.h"
 
 namespace corvanta::win32 {

@@ -56,10 +56,10 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, std::string command, bool another
       metrics_(ReadMetrics()) {}
 
 Twips Win32Toolkit::ScreenWidth() const {
-  return static_cast<Twips>(metrics_.screen_w_px) * metrics_.tpp_x;
+  return PixelsToTwips(metrics_.screen_w_px, metrics_.tpp_x);
 }
 Twips Win32Toolkit::ScreenHeight() const {
-  return static_cast<Twips>(metrics_.screen_h_px) * metrics_.tpp_y;
+  return PixelsToTwips(metrics_.screen_h_px, metrics_.tpp_y);
 }
 
 Version Win32Toolkit::App() const {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
 #include "win32_common.h"
@@ -22,6 +23,8 @@ class Win32Toolkit final : public Toolkit {
   // preview watch follows.
   void SetMainWindow(HWND hwnd) { main_hwnd_ = hwnd; }
   const Metrics& Screen() const { return metrics_; }
+  // The windows alive: the message loop ends with the last one.
+  WindowCount& Windows() { return windows_; }
 
   // True for the preview watch's timer message; then HostGone() says whether to end.
   bool IsHostWatch(const MSG& msg) const;
@@ -65,6 +68,7 @@ class Win32Toolkit final : public Toolkit {
   HWND main_hwnd_ = nullptr;
   HWND host_ = nullptr;
   UINT_PTR host_watch_ = 0;
+  WindowCount windows_{[] { PostQuitMessage(0); }};
 };
 
 // The argument text: what follows the program's name on the command line and the one blank

@@ -1,4 +1,4 @@
-#include "platform/qt/instance_lock.h"
+#include "platform/qt/qt_instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -13,7 +13,7 @@
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_toolkit.h"
 #include "show/display_options.h"
-#include "show/frm_main.h"
+#include "show/main_form_entry.h"
 
 namespace {
 
@@ -49,8 +49,7 @@ int main(int argc, char** argv) {
       std::fputs(corvanta::DisplayUsage().c_str(), stdout);
       return 0;
     case Action::kVersion:
-      std::puts(corvanta::VersionLine({CORVANTA_VERSION_MAJOR, CORVANTA_VERSION_MINOR,
-                                       CORVANTA_VERSION_REVISION}).c_str());
+      std::puts(corvanta::VersionLine().c_str());
       return 0;
     case Action::kError:
       std::fprintf(stderr, "corvanta: %s\n", display.error.c_str());
@@ -82,9 +81,9 @@ int main(int argc, char** argv) {
   corvanta::qt::QtToolkit kit(command);
   const corvanta::Picture sheet = corvanta::DecodeBmp(corvanta::SpriteSheetFile());
   corvanta::qt::QtMainForm form(kit, sheet);
-  corvanta::frmMain main_form(kit, form.Controls());
-  form.Bind(main_form);
+  const auto main_form = corvanta::NewMainForm(kit, form.Controls());
+  form.Bind(*main_form);
   form.Deliver([](corvanta::MainFormEvents& events) { events.Form_Load(); });
-  if (kit.WindowsLeft() == 0) return 0;
+  if (kit.Windows().Left() == 0) return 0;
   return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "platform/qt/ini_store.h"
+#include "platform/qt/qt_ini_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/qt/x_blit.h"
+#include "platform/qt/qt_x_blit.h"
 
 #include <xcb/xcb.h>
 
