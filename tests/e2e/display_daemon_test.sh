@@ -39,7 +39,16 @@ dpmsEnabled: False
 programs: $BIN --root
 CONF
 chown -R "$SAVER_USER" "$SAVER_HOME"
-as_saver() { "${AS[@]}" env -u XDG_RUNTIME_DIR DISPLAY="$DISPLAY" HOME="$SAVER_HOME" "$@"; }
+# A sanitizer build reads its suppressions as that user too.
+saver_lsan=${LSAN_OPTIONS:-}
+if [[ $saver_lsan =~ suppressions=([^:]+) ]]; then
+  install -m 644 "${BASH_REMATCH[1]}" "$BASE/lsan.supp"
+  saver_lsan=${saver_lsan/${BASH_REMATCH[1]}/$BASE/lsan.supp}
+fi
+as_saver() {
+  "${AS[@]}" env -u XDG_RUNTIME_DIR DISPLAY="$DISPLAY" HOME="$SAVER_HOME" \
+    LSAN_OPTIONS="$saver_lsan" "$@"
+}
 
 # The display mode's process, if any: the daemon starts it through a shell.
 ours() { pgrep -u "$SAVER_USER" -f -x "$BIN --root" || true; }
