@@ -3,7 +3,6 @@
 // no clipboard, no instance guard, and input ends nothing.
 
 #include <algorithm>
-#include <cmath>
 
 #include "layout/twips.h"
 #include "show/display_form_entry.h"
