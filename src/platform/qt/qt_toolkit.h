@@ -9,6 +9,7 @@
 
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
@@ -35,7 +36,12 @@ class QtToolkit : public Toolkit {
   MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
-  bool PrevInstance() const override { return lock_.AnotherInstance(); }
+  // The lock is taken at the first question: a display mode never asks, and so never blocks
+  // the show nor is blocked by it.
+  bool PrevInstance() const override {
+    if (!lock_) lock_.emplace();
+    return lock_->AnotherInstance();
+  }
   Version App() const override;
 
   void ClipboardClear() override;
@@ -71,7 +77,7 @@ class QtToolkit : public Toolkit {
 
   std::string command_;
   Scale scale_;
-  InstanceLock lock_;
+  mutable std::optional<InstanceLock> lock_;
   IniStore store_;
   RandomSource random_;
   X11Watch watch_;
