@@ -32,11 +32,11 @@ wait_exit "$PID" 1
 [ "$RC" = 1 ] || [ "$RC" = 0 ] || fail "preview: exit code $RC"
 nothing_left "$PID"
 # On the root window, which no one destroys first, only the server's end can end it.
-own_server
+start_xvfb 640x480
 start_alone --root
 for _ in $(seq 100); do xwininfo -root -children | grep -q '"corvanta"' && break; sleep 0.05; done
 xwininfo -root -children | grep -q '"corvanta"' || fail "the display mode showed nothing on the root"
-kill "$XPID"
+kill "$XVFB_PID"
 wait_exit "$PID" 1
 [ "$RC" = 1 ] || fail "display mode: exit code $RC"
 nothing_left "$PID"
