@@ -9,6 +9,7 @@
 
 #include "layout/basic_types.h"
 #include "layout/forms.h"
+#include "layout/monitors.h"
 #include "layout/settings_store.h"
 
 namespace corvanta {
@@ -42,6 +43,8 @@ class Toolkit {
   virtual Twips ScreenHeight() const = 0;
   virtual Twips TwipsPerPixelX() const = 0;
   virtual Twips TwipsPerPixelY() const = 0;
+  // The monitors and their covers; none where the platform offers only the primary screen.
+  virtual MonitorService* Monitors() { return nullptr; }
 
   // Process.
   virtual std::string Command() const = 0;  // argument text as the platform supplies it

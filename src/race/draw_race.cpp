@@ -9,7 +9,7 @@ void frmMain::DrawRace() {
   // Later balls cover earlier ones where cells overlap, black corners included.
   for (std::size_t i = 0; i < sngBallPos.size(); ++i) {
     const float row = static_cast<float>(i);
-    c_.picBox.PaintPicture(c_.Picture1, sngBallPos[i], (row + 1) * sngLaneH, sngCellW, sngCellH,
+    c_.picBox.PaintPicture(c_.Picture1, sngBallPos[i], (row + 1) * sngLaneH, sngBallW, sngBallH,
                            PictureBox::Source{iFrame * sngCellW, row * sngCellH, sngCellW, sngCellH});
   }
 }

@@ -14,7 +14,7 @@ constexpr float kHoldSeconds = 2.0f;
 }  // namespace
 
 void frmMain::tmrRight_Timer() {
-  if (strMode != "/S") return;
+  if (!Racing()) return;
   if (iRaceState == kRacing) {
     for (std::size_t i = 0; i < sngBallPos.size(); ++i) {
       sngBallPos[i] = sngBallPos[i] + sngStep * kit_.Rnd();
@@ -37,12 +37,14 @@ void frmMain::tmrRight_Timer() {
       iRaceState = kRacing;
       c_.Label1.SetVisible(false);
       sngBallPos.fill(0);
+      // A window handed to us may have changed size; the new race takes the new one.
+      if (bDisplay && !FitToHost()) Unload();
     }
   }
 }
 
 void frmMain::tmrDown_Timer() {
-  if (strMode != "/S") return;
+  if (!Racing()) return;
   if (iFrame > 8) {
     iFrame = 0;
   } else {

@@ -3,11 +3,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "layout/basic_types.h"
 #include "layout/forms.h"
 #include "layout/toolkit.h"
+#include "show/monitor_covers.h"
 
 namespace corvanta {
 
@@ -28,6 +30,10 @@ class frmMain final : public MainFormEvents {
   void DrawRace();
   void OnTop(const Boolean& b);  // write-only
 
+  // The race inside a window someone else owns (a screen-saver daemon's, a locker's), instead
+  // of the load handler's dispatch. False when host names no window.
+  bool DisplayLoad(Hwnd host, std::optional<std::int16_t> speed);
+
   // Show state, in this order; all zero, False or empty when the window is created.
   std::int16_t iBallSpeed = 0;
   float sngStep = 0;
@@ -44,8 +50,16 @@ class frmMain final : public MainFormEvents {
   std::int16_t iRaceState = 0;
   float sngHold = 0;
   std::string strMode;
+  // The display mode: the race runs in the host window and input is the host's business.
+  Boolean bDisplay = kFalse;
+  // Size a ball is drawn at: the cell's, unless lanes are too short for it.
+  float sngBallW = 0;
+  float sngBallH = 0;
 
  private:
+  bool Racing() const { return strMode == "/S" || bDisplay != kFalse; }
+  bool IgnoresInput() const { return bPreview != kFalse || bDisplay != kFalse; }
+  bool FitToHost();
   void PreviewEmbedding();
   void FullScreenSetUp();
   void FullScreenShowing();
@@ -57,6 +71,8 @@ class frmMain final : public MainFormEvents {
   // today's large screens run past 32767 twips.
   std::int32_t iLastX = 0;
   std::int32_t iLastY = 0;
+  // The show's other monitors, covered while the show runs.
+  MonitorCovers covers_{kit_, *this};
 };
 
 }  // namespace corvanta

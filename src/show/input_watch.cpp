@@ -20,17 +20,17 @@ std::int32_t RoundedPoint(float v) {
 }  // namespace
 
 void frmMain::Form_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t& /*Shift*/) {
-  if (!bPreview) Unload();
+  if (!IgnoresInput()) Unload();
 }
 
 void frmMain::Form_MouseDown(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*x*/,
                              float& /*y*/) {
-  if (!bPreview) Unload();
+  if (!IgnoresInput()) Unload();
 }
 
 void frmMain::Form_MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& x,
                              float& y) {
-  if (bPreview) return;
+  if (IgnoresInput()) return;
   const float dX = static_cast<float>(std::fabs(static_cast<double>(iLastX) - x));
   const float dY = static_cast<float>(std::fabs(static_cast<double>(iLastY) - y));
   const bool moved = dX >= kMoveThreshold || dY >= kMoveThreshold;
@@ -43,6 +43,9 @@ void frmMain::Form_MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, 
   iLastY = RoundedPoint(y);
 }
 
-void frmMain::Form_Unload(std::int16_t& /*Cancel*/) { kit_.ShowCursor(kTrue); }
+void frmMain::Form_Unload(std::int16_t& /*Cancel*/) {
+  covers_.Close();
+  kit_.ShowCursor(kTrue);
+}
 
 }  // namespace corvanta

@@ -39,6 +39,8 @@ void frmMain::FullScreenSetUp() {
   c_.picBox.SetHeight(height);
   sngCellW = kit_.TwipsPerPixelX() * 32;
   sngCellH = kit_.TwipsPerPixelY() * 32;
+  sngBallW = sngCellW;
+  sngBallH = sngCellH;
   sngLaneH = static_cast<float>(static_cast<double>(height) / 11.0);
   c_.Label1.SetTop(height / 2.0f);
   c_.Label1.SetLeft(width / 2.0f);
@@ -48,6 +50,7 @@ void frmMain::FullScreenShowing() {
   c_.form.Refresh();
   c_.form.SetCaption("Screen Saver");
   c_.form.SetMaximized();
+  covers_.Open();
   c_.form.Show();
 }
 

@@ -27,7 +27,8 @@ INI="$XDG_CONFIG_HOME/Corvanta Screen Saver.ini"
 rm -rf "$SHOTS"
 mkdir -p "$SHOTS"
 
-start_xvfb 1024x768
+# A script may ask for another screen size (XVFB_SCREEN) and a white root (XVFB_WHITE=1).
+start_xvfb "${XVFB_SCREEN:-1024x768}" ${XVFB_WHITE:+-wr}
 
 fail() {
   echo "FAIL: $*" >&2

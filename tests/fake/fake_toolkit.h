@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fake/fake_monitors.h"
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
@@ -88,6 +89,7 @@ class FakeToolkit : public Toolkit {
   Twips ScreenHeight() const override { return screen_h_px * tpp_y; }
   Twips TwipsPerPixelX() const override { return tpp_x; }
   Twips TwipsPerPixelY() const override { return tpp_y; }
+  MonitorService* Monitors() override { return &monitors; }
   std::string Command() const override { return command; }
   bool PrevInstance() const override;
   Version App() const override { return version; }
@@ -121,6 +123,7 @@ class FakeToolkit : public Toolkit {
   MemoryStore store;
   WindowCount windows{[this] { ended = true; }};
   bool ended = false;  // the last window went
+  FakeMonitors monitors{calls};
 
   // The settings dialog: what the user picks in the list, then how the dialog is left.
   std::optional<std::int16_t> dialog_pick;

@@ -1,6 +1,6 @@
 # No X server to show on: none named, one named that does not exist, one that goes away during
-# the show or the preview. The program ends at once, without abort or core: with exit code 1
-# and not a word when it never reached a server.
+# the show, the preview or the display mode. The program ends at once, without abort or core:
+# with exit code 1 and not a word when it never reached a server.
 source "$(dirname "$0")/lib.sh"
 
 step "no display, or one that does not exist: exit code 1, silently"
@@ -30,5 +30,14 @@ wait_exit "$PID" 1
 # A server that shuts down in order may first tell the preview that its host was destroyed,
 # which ends it normally.
 [ "$RC" = 1 ] || [ "$RC" = 0 ] || fail "preview: exit code $RC"
+nothing_left "$PID"
+# On the root window, which no one destroys first, only the server's end can end it.
+start_xvfb 640x480
+start_alone --root
+for _ in $(seq 100); do xwininfo -root -children | grep -q '"corvanta"' && break; sleep 0.05; done
+xwininfo -root -children | grep -q '"corvanta"' || fail "the display mode showed nothing on the root"
+kill "$XVFB_PID"
+wait_exit "$PID" 1
+[ "$RC" = 1 ] || fail "display mode: exit code $RC"
 nothing_left "$PID"
 echo "faults.window_system: passed"

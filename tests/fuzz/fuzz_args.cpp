@@ -1,12 +1,17 @@
 // Any command line, with or without another instance and a marker on the clipboard, through
-// start-up, dispatch, the handle reader and a few seconds of show and input.
+// start-up, dispatch, the handle reader and a few seconds of show and input; and as a display
+// mode's arguments, through the option reader and a race in a window of any small size.
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "fake/fake_main.h"
 #include "layout/numbers.h"
+#include "show/display_options.h"
 #include "show/module1.h"
 
 namespace {
@@ -54,5 +59,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   m.Key();
   // Every ending shows the cursor again; the show hid it exactly once.
   if (m.form.unloaded && kit.cursor_count != (m.main.strMode == "/S" ? 0 : 1)) std::abort();
+
+  // The same text as a display mode's arguments, split at blanks, with or without the
+  // daemon's variable.
+  std::vector<std::string> args;
+  for (std::size_t at = 0; at < command.size();) {
+    const std::size_t end = std::min(command.find(' ', at), command.size());
+    if (end > at) args.push_back(command.substr(at, end - at));
+    at = end + 1;
+  }
+  const std::optional<std::string> env =
+      flags & 0x80 ? std::optional<std::string>(args.empty() ? "" : args.back()) : std::nullopt;
+  const DisplayOptions o = ParseDisplayOptions(args, env);
+  if (o.action == DisplayOptions::Action::kError &&
+      (o.error.empty() || o.error.size() > 200 || o.error.find('\n') != std::string::npos)) {
+    std::abort();
+  }
+  if (o.action == DisplayOptions::Action::kRun && o.window) {
+    if (*o.window == 0) std::abort();
+    fake::FakeToolkit dk;
+    const auto host = static_cast<Hwnd>(*o.window);
+    dk.host_windows[host] = {0, 0, 1 + (flags & 0x3F), 1 + (flags >> 2)};
+    fake::FakeMain d(dk, sheet);
+    if (!d.main.DisplayLoad(host, o.speed)) std::abort();
+    d.RaceTick(20);
+    d.FrameTick(12);
+    d.Key();
+    if (d.form.unloaded || dk.cursor_count != 0) std::abort();
+  }
   return 0;
 }

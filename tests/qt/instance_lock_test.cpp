@@ -2,9 +2,14 @@
 
 #include "platform/qt/qt_instance_lock.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <QFile>
 
 #include "temp_dir_test.h"
 
@@ -12,7 +17,20 @@ namespace corvanta::qt {
 namespace {
 
 constexpr char kRuntimeDir[] = "XDG_RUNTIME_DIR";
-using InstanceLockTest = TempDirTest<kRuntimeDir>;
+
+class InstanceLockTest : public TempDirTest<kRuntimeDir> {
+ protected:
+  QByteArray LockPath() const {
+    return dir_.path().toUtf8() + "/corvanta-" + QByteArray::number(getuid()) + ".lock";
+  }
+  // Someone else holding a lock on whatever lies at the lock's path.
+  int HoldLock() const {
+    const int fd = open(LockPath().constData(), O_RDONLY | O_CLOEXEC);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    return fd;
+  }
+};
 
 TEST_F(InstanceLockTest, FirstHoldsItAndTheNextSeesAnother) {
   const InstanceLock first;
@@ -33,6 +51,46 @@ TEST_F(InstanceLockTest, ACrashedHolderBlocksNothing) {
   ASSERT_EQ(WEXITSTATUS(status), 0);
   const InstanceLock next;
   EXPECT_FALSE(next.AnotherInstance());
+}
+
+TEST_F(InstanceLockTest, ASymlinkAtThePathIsNeverFollowed) {
+  const QByteArray target = dir_.path().toUtf8() + "/elsewhere";
+  ASSERT_EQ(symlink(target.constData(), LockPath().constData()), 0);
+  const InstanceLock lock;
+  EXPECT_FALSE(lock.AnotherInstance());
+  EXPECT_FALSE(QFile::exists(QString::fromUtf8(target))) << "a file was created through it";
+}
+
+TEST_F(InstanceLockTest, AFileOthersMayWriteIsNoLock) {
+  const int fd = open(LockPath().constData(), O_RDWR | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(fchmod(fd, 0666), 0);
+  close(fd);
+  const int held = HoldLock();
+  const InstanceLock lock;
+  EXPECT_FALSE(lock.AnotherInstance()) << "a lock anyone could hold must not stop the show";
+  close(held);
+}
+
+TEST_F(InstanceLockTest, AFilePlantedByAnotherUserNeitherBlocksNorIsWritten) {
+  if (geteuid() != 0) GTEST_SKIP() << "making a file another user owns needs root";
+  const int fd = open(LockPath().constData(), O_RDWR | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "theirs", 6), 6);
+  ASSERT_EQ(fchown(fd, 65534, 65534), 0);
+  close(fd);
+  struct stat before {};
+  ASSERT_EQ(stat(LockPath().constData(), &before), 0);
+  const int held = HoldLock();
+  const InstanceLock lock;
+  EXPECT_FALSE(lock.AnotherInstance());
+  close(held);
+  struct stat after {};
+  ASSERT_EQ(stat(LockPath().constData(), &after), 0);
+  EXPECT_EQ(after.st_uid, 65534u);
+  EXPECT_EQ(after.st_size, 6);
+  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }
 
 }  // namespace

@@ -4,10 +4,16 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/qt/qt_display_mode.h"
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_toolkit.h"
+#include "show/display_options.h"
 #include "show/main_form_entry.h"
 
 namespace {
@@ -45,12 +51,34 @@ bool XServerReachable() {
 
 int main(int argc, char** argv) {
   const std::string command = ArgumentText(argc, argv);
+  using Action = corvanta::DisplayOptions::Action;
+  std::optional<std::string> saver_window;
+  if (const char* v = std::getenv("XSCREENSAVER_WINDOW")) saver_window = v;
+  const corvanta::DisplayOptions display =
+      corvanta::ParseDisplayOptions(std::vector<std::string>(argv + 1, argv + argc), saver_window);
+  switch (display.action) {
+    case Action::kHelp:
+      std::fputs(corvanta::DisplayUsage().c_str(), stdout);
+      return 0;
+    case Action::kVersion:
+      std::puts(corvanta::VersionLine().c_str());
+      return 0;
+    case Action::kError:
+      std::fprintf(stderr, "corvanta: %s\n", display.error.c_str());
+      return 2;
+    default:
+      break;
+  }
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   // Without an X server Qt aborts, dumping core after a page of advice. A screen saver that
   // cannot reach the screen just ends with exit code 1, as it does when the server goes away
   // during the show.
-  if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb") && !XServerReachable()) return 1;
+  if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb") && !XServerReachable()) {
+    // Someone asked for a display mode by name, so they are told; the switches stay silent.
+    if (display.action == Action::kRun) std::fputs("corvanta: cannot reach the X server\n", stderr);
+    return 1;
+  }
   // One pixel is one device pixel: the program scales by twips per pixel itself.
   if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -61,6 +89,7 @@ int main(int argc, char** argv) {
   char* qt_argv[] = {argv[0], nullptr};
   QApplication app(qt_argc, qt_argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  if (display.action == Action::kRun) return corvanta::qt::RunDisplayMode(display);
 
   corvanta::qt::QtToolkit kit(command);
   const corvanta::Picture sheet = corvanta::DecodeBmp(corvanta::SpriteSheetFile());

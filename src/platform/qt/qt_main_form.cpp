@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "layout/twips.h"
+#include "platform/qt/qt_input_state.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_x11.h"
 
@@ -21,17 +22,6 @@ constexpr std::int32_t kPopupStyle = static_cast<std::int32_t>(0x80000000u | 0x0
 // manage. Retried for a while, since another client may hold a grab for a moment.
 constexpr int kGrabRetryMs = 50;
 constexpr int kGrabTries = 100;
-
-std::int16_t ShiftState(Qt::KeyboardModifiers m) {
-  return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
-                                   (m & Qt::ControlModifier ? 2 : 0) |
-                                   (m & Qt::AltModifier ? 4 : 0));
-}
-
-std::int16_t ButtonState(Qt::MouseButtons b) {
-  return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-                                   (b & Qt::MiddleButton ? 4 : 0));
-}
 
 class MainWidget : public QWidget {
  public:

@@ -2,13 +2,14 @@
 // Qt 6 backend of the seam, for Linux on X11.
 // Implements: the screen (twips per pixel = 1440 / logical DPI), process services (arguments,
 //   an flock-based instance test, version), the X11 CLIPBOARD as plain text, the beep, the
-//   window calls on X windows (including foreign ones, given as decimal X ids), the INI store
-//   and the modal settings dialog.
+//   window calls on X windows (including foreign ones, given as decimal X ids), the INI store,
+//   the modal settings dialog, and the monitors with their covers (qt_monitors.h).
 // Lacks: owners (GWL_HWNDPARENT) beyond recording them; window styles beyond recording them.
 // Depends on: Qt 6 Widgets on the xcb platform, and libxcb for what Qt has no call for.
 
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/qt_design.h"
 #include "platform/qt/qt_ini_store.h"
 #include "platform/qt/qt_instance_lock.h"
+#include "platform/qt/qt_monitors.h"
 #include "platform/qt/qt_x11_watch.h"
 
 namespace corvanta::qt {
@@ -31,9 +33,15 @@ class QtToolkit : public Toolkit {
   Twips ScreenHeight() const override;
   Twips TwipsPerPixelX() const override { return scale_.x; }
   Twips TwipsPerPixelY() const override { return scale_.y; }
+  MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
-  bool PrevInstance() const override { return lock_.AnotherInstance(); }
+  // The lock is taken at the first question: a display mode never asks, and so never blocks
+  // the show nor is blocked by it.
+  bool PrevInstance() const override {
+    if (!lock_) lock_.emplace();
+    return lock_->AnotherInstance();
+  }
   Version App() const override;
 
   void ClipboardClear() override;
@@ -69,10 +77,11 @@ class QtToolkit : public Toolkit {
 
   std::string command_;
   Scale scale_;
-  InstanceLock lock_;
+  mutable std::optional<InstanceLock> lock_;
   IniStore store_;
   RandomSource random_;
   X11Watch watch_;
+  QtMonitors monitors_;
   QtMainForm* main_form_ = nullptr;
   std::unique_ptr<QWindow> host_;  // the foreign parent of the preview
   WindowCount windows_;

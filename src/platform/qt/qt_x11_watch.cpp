@@ -62,7 +62,7 @@ bool X11Watch::nativeEventFilter(const QByteArray& type, void* message, qintptr*
     }
     case XCB_UNMAP_NOTIFY: {
       const auto* e = static_cast<const xcb_unmap_notify_event_t*>(message);
-      if (host_ != 0 && e->window == host_) unmapped_grace_.start();
+      if (host_ != 0 && e->window == host_ && !ignore_unmaps_) unmapped_grace_.start();
       return false;
     }
     case XCB_MAP_NOTIFY: {

@@ -21,6 +21,9 @@ class X11Watch : public QAbstractNativeEventFilter {
   // that host or own (the window embedded in it) has gone. Returns false when host is
   // already gone.
   bool WatchHost(x11::XWindow host, x11::XWindow own);
+  // A display mode's host may be hidden for a while (a locker showing its password prompt)
+  // and shown again; only its destruction ends the program then.
+  void IgnoreHostUnmaps() { ignore_unmaps_ = true; }
   // Raises own again whenever another window covers part of it.
   void KeepOnTop(x11::XWindow own);
 
@@ -34,6 +37,7 @@ class X11Watch : public QAbstractNativeEventFilter {
   x11::XWindow embedded_ = 0;
   x11::XWindow topmost_ = 0;
   QTimer unmapped_grace_;
+  bool ignore_unmaps_ = false;
 };
 
 }  // namespace corvanta::qt

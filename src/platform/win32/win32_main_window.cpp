@@ -3,6 +3,7 @@
 #include <string>
 
 #include "layout/twips.h"
+#include "win32_input_state.h"
 
 namespace corvanta::win32 {
 namespace {
@@ -26,23 +27,7 @@ HFONT MakeFont(const FontDesign& f, int dpi_y) {
                      DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, std::string(f.face).c_str());
 }
 
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
 float PointerTwips(WORD px, Twips tpp) { return PixelsToTwips(static_cast<short>(px), tpp); }
-
-std::int16_t ButtonState(WPARAM wp) {
-  std::int16_t button = 0;
-  if (wp & MK_LBUTTON) button |= 1;
-  if (wp & MK_RBUTTON) button |= 2;
-  if (wp & MK_MBUTTON) button |= 4;
-  return button;
-}
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 #pragma once
 // The seam on Win32: screen metrics, process services (argument text, instance mutex, version
-// resource, clipboard, beep), the six user32 calls as they are, the registry store and the
-// settings dialog. It also watches the preview host: when the host's process dies without
-// destroying its window, no message reaches us, so a thread timer checks that it still exists.
+// resource, clipboard, beep), the six user32 calls as they are, the registry store, the
+// settings dialog and the monitors with their covers (win32_monitors.h). It also watches the
+// preview host: when the host's process dies without destroying its window, no message reaches
+// us, so a thread timer checks that it still exists.
 // Depends on user32, kernel32, advapi32 and version.
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
 #include "win32_common.h"
+#include "win32_monitors.h"
 #include "win32_registry_store.h"
 
 namespace corvanta::win32 {
@@ -34,6 +36,7 @@ class Win32Toolkit final : public Toolkit {
   Twips ScreenHeight() const override;
   Twips TwipsPerPixelX() const override { return metrics_.tpp_x; }
   Twips TwipsPerPixelY() const override { return metrics_.tpp_y; }
+  MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
   bool PrevInstance() const override { return another_instance_; }
@@ -69,6 +72,7 @@ class Win32Toolkit final : public Toolkit {
   HWND host_ = nullptr;
   UINT_PTR host_watch_ = 0;
   WindowCount windows_{[] { PostQuitMessage(0); }};
+  Win32Monitors monitors_{instance_};
 };
 
 // The argument text: what follows the program's name on the command line and the one blank

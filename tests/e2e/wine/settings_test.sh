@@ -3,6 +3,7 @@
 # and Cancel, Escape, Enter and the close box storing nothing.
 # Usage: settings_test.sh <scratch> <screenshots>
 WORK="$1" SHOTS="$2"
+: "${VERSION:?the version the dialog must show}"
 source "$(dirname "$0")/common.sh"
 start_x
 
@@ -38,11 +39,11 @@ clear_stored
 open_dialog
 shot settings_empty_store
 [ "$(selected)" = "1:Medium" ] && pass "an empty store shows Medium" || fail "an empty store shows '$(selected)'"
-grep -q '|Version 1.2.0$' "$WORK/probe.txt" && pass "the version label reads Version 1.2.0" \
-  || fail "no 'Version 1.2.0' label"
+grep -q "|Version ${VERSION//./\\.}\$" "$WORK/probe.txt" && pass "the version label reads Version $VERSION" \
+  || fail "no 'Version $VERSION' label"
 # The designed places at 15 twips to the pixel, the frame's contents offset by the frame.
 for want in "Button|1|13,7,455,192|" "Static|1|28,39,81,25|Ball Speed:" "Button|1|266,32,60,27|Cancel" \
-  "Button|1|364,32,60,27|OK" "Static|1|79,210,217,28|" "Static|1|337,210,141,26|Version 1.2.0"; do
+  "Button|1|364,32,60,27|OK" "Static|1|79,210,217,28|" "Static|1|337,210,141,26|Version $VERSION"; do
   IFS='|' read -r cls vis rect text <<<"$want"
   awk -F'|' -v c="$cls" -v v="$vis" -v r="$rect" -v t="$text" \
     '$1 == c && $3 == v && $4 == r && (t == "" || $6 == t) { found = 1 } END { exit !found }' \

@@ -1,0 +1,120 @@
+#include "platform/qt/qt_display_mode.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QWindow>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/qt/qt_main_form.h"
+#include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_x11.h"
+#include "show/display_form_entry.h"
+
+namespace corvanta::qt {
+namespace {
+
+int g_stop_pipe[2] = {-1, -1};
+
+// Only write(2) here: it is safe in a signal handler, and the loop does the rest.
+extern "C" void OnStopSignal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t n = write(g_stop_pipe[1], &byte, 1);
+  errno = saved;
+}
+
+// SIGTERM (the daemon ending us) and SIGINT end the event loop, which ends the process
+// normally: the X connection is closed in order, with nothing half-drawn left behind.
+class StopOnSignals {
+ public:
+  StopOnSignals() {
+    if (pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    notifier_ = std::make_unique<QSocketNotifier>(g_stop_pipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] {
+      char buffer[16];
+      while (read(g_stop_pipe[0], buffer, sizeof buffer) > 0) {
+      }
+      QCoreApplication::exit(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+  }
+
+ private:
+  std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+x11::XWindow RootOf(x11::XWindow window) {
+  xcb_connection_t* c = x11::Connection();
+  if (!c) return 0;
+  xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+  const x11::XWindow root = g ? g->root : 0;
+  std::free(g);
+  return root;
+}
+
+void LowerToBottom(x11::XWindow window) {
+  xcb_connection_t* c = x11::Connection();
+  if (!c) return;
+  const std::uint32_t below = XCB_STACK_MODE_BELOW;
+  xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &below);
+  xcb_flush(c);
+}
+
+}  // namespace
+
+int RunDisplayMode(const DisplayOptions& options) {
+  StopOnSignals stop;
+  QtToolkit kit("");
+  const Picture sheet = DecodeBmp(SpriteSheetFile());
+  QtMainForm form(kit, sheet);
+  QWidget* widget = form.Widget();
+  const auto own = static_cast<x11::XWindow>(widget->winId());
+  // Input falls through to the host, and focus never comes to us: the daemon decides when
+  // the race ends, not a key or a pointer over it.
+  widget->setMouseTracking(false);
+  widget->setFocusPolicy(Qt::NoFocus);
+  if (QWindow* window = widget->windowHandle()) {
+    window->setFlags(window->flags() | Qt::WindowTransparentForInput |
+                     Qt::WindowDoesNotAcceptFocus);
+  }
+
+  x11::XWindow host = 0;
+  if (options.window) {
+    host = *options.window;
+  } else {
+    host = RootOf(own);
+    // On the root, a window manager would frame us; we are a backdrop, not an application.
+    x11::SetOverrideRedirect(own, true);
+  }
+
+  kit.Watch().IgnoreHostUnmaps();
+
+  // Ids past 31 bits name no X window; as handles they turn negative, which names none either.
+  const auto handle = static_cast<Hwnd>(host);
+  const auto main_form = NewDisplayForm(kit, form.Controls(), handle, options.speed);
+  if (!main_form) {
+    std::fprintf(stderr, "corvanta: there is no window 0x%lx (%lu) to draw in\n",
+                 static_cast<unsigned long>(host), static_cast<unsigned long>(host));
+    return 1;
+  }
+  form.Bind(*main_form);
+  // On the root we are the backdrop that display modes draw on the root window itself: under
+  // every other window, never over one.
+  if (!options.window) LowerToBottom(own);
+  return QApplication::exec();
+}
+
+}  // namespace corvanta::qt
