@@ -95,6 +95,23 @@ first_frame() {  # <key> <command...>
   end_probed
 }
 
+# Watches SECONDS of a show from its first frame, the first winner's caption included, and
+# appends "<key> largest_gap_ms ticks_per_s" to $WORK/gaps: a tick that stalls shows as a long
+# gap between two frames of a race.
+gap_run() {  # <key> <seconds> <command...>
+  local key=$1 seconds=$2 ticks
+  shift 2
+  start_probed "$@"
+  if [ -n "$FIRST" ]; then
+    ticks=$("$PERF/bench/x_probe" ticks "$seconds")
+    echo "$key $(awk '{ print $12, $6 }' <<<"$ticks")" >>"$WORK/gaps"
+    log "$key: $ticks"
+  else
+    log "$key: no first frame"
+  fi
+  end_probed
+}
+
 # DrawRace and the change record without a display, incremental and naive, REPEATS rounds.
 frame_cost() {
   local r v

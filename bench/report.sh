@@ -29,6 +29,22 @@ firsts() {  # <key>: median of the first-frame-only starts, with their range
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.3g", a / b; else print "n/a" }'; }
 pct_of() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f %%", a / b * 100; else print "n/a" }'; }
 
+gap() {  # <key> <column 2..3>: median over the watched shows
+  # shellcheck disable=SC2046
+  median $(awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$WORK/gaps")
+}
+
+# Program and X server CPU and the tick rate of one kind of run, incremental against naive.
+cpu_rows() {  # <name> <key> <screen>
+  local a b
+  a=$(field "$2.inc" 2) b=$(field "$2.naive" 2)
+  echo "| $1: program CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
+  a=$(field "$2.inc" 3) b=$(field "$2.naive" 3)
+  echo "| $1: X server CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
+  a=$(field "$2.inc" 5) b=$(field "$2.naive" 5)
+  echo "| $1: ticks per second | $3 | $a | $b | |"
+}
+
 write_table() {  # to stdout
   local size w h a b p name k
   echo "| measure | screen | incremental | naive | incremental / naive |"
@@ -62,6 +78,12 @@ write_table() {  # to stdout
         a=$(field "$k.inc" 7) b=$(field "$k.naive" 7)
       fi
       echo "| $name: start to first frame, ms | $size | $a | $b | |"
+      if [ "$p" = linux ] && [ "$size" = "$BIG" ]; then
+        echo "| $name: largest gap between two frames of a race, ms, ${GAP_S} s from the start" \
+          "| $size | $(gap "$k" 2) (at $(gap "$k" 3) ticks/s) | | |"
+        cpu_rows "Linux display mode (--root)" "root.$size" "$size"
+        cpu_rows "Linux program, two monitors" "twomon.$size" "2 × $size"
+      fi
     done
   done
   echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"

@@ -19,6 +19,14 @@ private_home() {
   unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS WAYLAND_DISPLAY XAUTHORITY
 }
 
+# Splits the current server's screen, twice as wide as it is high, into two side-by-side
+# RandR monitors: the primary on the left, where the probe looks for the race, and another.
+two_monitors() {  # <width of each>x<height>
+  local w=${1%x*} h=${1#*x}
+  xrandr --setmonitor "*MAIN" "$w/1016x$h/571+0+0" screen >/dev/null
+  xrandr --setmonitor SIDE "$w/1016x$h/571+$w+0" none >/dev/null
+}
+
 # Made once and kept between runs; needs an X server.
 wine_prefix() {
   export WINEPREFIX=$SCRATCH/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -7,6 +7,8 @@
 //   frame_check advanced SHOT1 SHOT2  every ball further on in the second
 //   frame_check hold SHOT             the caption names the highest-numbered finisher
 //   frame_check preview SHOT X Y W H  the W x H area at (X, Y) shows the stretched sheet
+//   frame_check exact SHOT            the screen is a full repaint of the nine balls where they
+//                                     are: nothing left behind, nothing torn
 
 #include <QApplication>
 #include <QImage>
@@ -21,6 +23,7 @@
 #include "layout/designs.h"
 #include "layout/picture.h"
 #include "layout/picture_box.h"
+#include "layout/surface.h"
 #include "platform/qt/qt_design.h"
 
 namespace {
@@ -160,6 +163,26 @@ int Hold(const char* path, const Picture& sheet) {
   return 0;
 }
 
+int Exact(const char* path, const Picture& sheet) {
+  const QImage shot = Load(path);
+  const auto balls = FindBalls(shot, sheet, "exact");
+  if (!balls) return Fail("not all nine balls are in their lanes");
+  corvanta::Surface repaint;
+  repaint.Resize(shot.width(), shot.height());
+  for (int i = 0; i < 9; ++i) {
+    const Ball& b = (*balls)[i];
+    repaint.Paint(sheet, {b.frame * 32, i * 32, b.frame * 32 + 32, i * 32 + 32}, b.x, b.y);
+  }
+  const QImage expected(reinterpret_cast<const uchar*>(repaint.Pixels().data()), shot.width(),
+                        shot.height(), repaint.StrideBytes(), QImage::Format_RGB32);
+  if (Difference(shot, expected) != 0) {
+    expected.save(QString(path) + "-expected-repaint.png");
+    return Fail("the screen is not a full repaint of the balls where they are");
+  }
+  std::printf("exact: the whole screen equals a full repaint\n");
+  return 0;
+}
+
 int Preview(const char* path, int x, int y, int w, int h, const Picture& sheet) {
   const QImage actual = Load(path).copy(x, y, w, h);
   corvanta::PictureBox box(kTpp, kTpp, static_cast<float>(w) * kTpp, static_cast<float>(h) * kTpp);
@@ -194,6 +217,7 @@ int main(int argc, char** argv) {
   if (cmd == "start" && argc == 3) return Start(argv[2], sheet);
   if (cmd == "advanced" && argc == 4) return Advanced(argv[2], argv[3], sheet);
   if (cmd == "hold" && argc == 3) return Hold(argv[2], sheet);
+  if (cmd == "exact" && argc == 3) return Exact(argv[2], sheet);
   if (cmd == "preview" && argc == 7) {
     return Preview(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                    std::atoi(argv[6]), sheet);

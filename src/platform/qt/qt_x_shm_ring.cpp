@@ -1,6 +1,7 @@
 #include "platform/qt/qt_x_shm_ring.h"
 
 #include <sys/mman.h>
+#include <sys/socket.h>
 #include <unistd.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
@@ -14,7 +15,17 @@ namespace {
 // dozen ticks, and even a full-screen expose at 3840 x 2160 needs only sixteen blocks.
 constexpr std::size_t kHalfBytes = 2 * 1024 * 1024;
 
+// Descriptors travel only over a local socket; sending one over TCP would break the connection.
+bool LocalConnection(xcb_connection_t* c) {
+  sockaddr_storage address{};
+  socklen_t length = sizeof address;
+  return getsockname(xcb_get_file_descriptor(c), reinterpret_cast<sockaddr*>(&address),
+                     &length) == 0 &&
+         address.ss_family == AF_UNIX;
+}
+
 bool ServerSharesByFd(xcb_connection_t* c) {
+  if (!LocalConnection(c)) return false;
   const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_shm_id);
   if (!ext || !ext->present) return false;
   xcb_shm_query_version_reply_t* v =
