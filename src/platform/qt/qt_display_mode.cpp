@@ -91,14 +91,13 @@ int RunDisplayMode(const DisplayOptions& options) {
                      Qt::WindowDoesNotAcceptFocus);
   }
 
-  x11::XWindow host = 0;
-  if (options.window) {
-    host = *options.window;
-  } else {
-    host = RootOf(own);
-    // On the root, a window manager would frame us; we are a backdrop, not an application.
-    x11::SetOverrideRedirect(own, true);
-  }
+  // The root may also come by its id, as "--window-id" of a desktop background: the same
+  // backdrop then, never a window over the user's.
+  const x11::XWindow root = RootOf(own);
+  const x11::XWindow host = options.window ? *options.window : root;
+  const bool on_root = host == root;
+  // On the root, a window manager would frame us; we are a backdrop, not an application.
+  if (on_root) x11::SetOverrideRedirect(own, true);
 
   kit.Watch().IgnoreHostUnmaps();
 
@@ -113,7 +112,7 @@ int RunDisplayMode(const DisplayOptions& options) {
   form.Bind(*main_form);
   // On the root we are the backdrop that display modes draw on the root window itself: under
   // every other window, never over one.
-  if (!options.window) LowerToBottom(own);
+  if (on_root) LowerToBottom(own);
   return QApplication::exec();
 }
 
