@@ -32,11 +32,13 @@ extern "C" void OnStopSignal(int) {
 }
 
 // SIGTERM (the daemon ending us) and SIGINT end the event loop, which ends the process
-// normally: the X connection is closed in order, with nothing half-drawn left behind.
+// normally: the X connection is closed in order, with nothing half-drawn left behind. The
+// handlers go in before Qt starts, so a signal in the first moments is kept in the pipe and
+// acted on as soon as the loop runs, rather than killing the process outright.
 class StopOnSignals {
  public:
   StopOnSignals() {
-    if (pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (g_stop_pipe[0] < 0) return;
     notifier_ = std::make_unique<QSocketNotifier>(g_stop_pipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] {
       char buffer[16];
@@ -44,12 +46,6 @@ class StopOnSignals {
       }
       QCoreApplication::exit(0);
     });
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
   }
 
  private:
@@ -74,6 +70,16 @@ void LowerToBottom(x11::XWindow window) {
 }
 
 }  // namespace
+
+void CatchStopSignals() {
+  if (g_stop_pipe[0] >= 0 || pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
 
 int RunDisplayMode(const DisplayOptions& options) {
   StopOnSignals stop;
