@@ -14,13 +14,15 @@ wait_exit "$PID" 1
 [ "$(cat "$OUT")" = "corvanta $(grep -oP 'project\(corvanta VERSION \K[0-9.]+' \
   "$(dirname "$0")/../../CMakeLists.txt")" ] || fail "--version printed: $(cat "$OUT")"
 
-# Runs the program with "$@" and expects the refusal; $1 is what stderr must mention.
+# Runs the program with "$@" and expects the refusal: exit code $1 (2 for a refused command
+# line, 1 for a window that is not there, as the manual page says); $2 is what stderr must
+# mention.
 refused() {
-  local says=$1
-  shift
+  local code=$1 says=$2
+  shift 2
   start "$@"
   wait_exit "$PID" 1
-  [ "$RC" != 0 ] || fail "\"$*\": exit code 0"
+  [ "$RC" = "$code" ] || fail "\"$*\": exit code $RC, not $code"
   [ "$(wc -l <"$ERR")" = 1 ] || fail "\"$*\": not one line on stderr: $(head -c 300 "$ERR")"
   grep -qF -- "$says" "$ERR" || fail "\"$*\": stderr does not mention \"$says\": $(cat "$ERR")"
   [ -s "$OUT" ] && fail "\"$*\" wrote to stdout"
@@ -35,24 +37,25 @@ sleep 0.2
 step "bad options and window ids"
 # One watch over all the refusals below: none may show a window, even for a moment.
 watch_maps 6
-refused "unknown option" --fullscreen
-refused "unknown option" --root --bogus
-refused "needs a window id" --window-id
-refused "is not a window id" --window-id 12xyz
-refused "is not a window id" -window-id 0x
-refused "names no window" --window-id 0
-refused "beyond 32 bits" --window-id 0x100000000
-refused "beyond 32 bits" --window-id 99999999999999999999999
-refused "no window" --window-id "$gone"
-refused "no window" --window-id 0x1fffffff
-refused "no window" --window-id 0xffffffff
-refused "is not fast, medium or slow" --root --speed ludicrous
+refused 2 "unknown option" --fullscreen
+refused 2 "unknown option" --root --bogus
+refused 2 "needs a window id" --window-id
+refused 2 "is not a window id" --window-id 12xyz
+refused 2 "is not a window id" -window-id 0x
+refused 2 "names no window" --window-id 0
+refused 2 "beyond 32 bits" --window-id 0x100000000
+refused 2 "beyond 32 bits" --window-id 99999999999999999999999
+refused 1 "no window" --window-id "$gone"
+refused 1 "no window" --window-id 0x1fffffff
+refused 1 "no window" --window-id 0xffffffff
+refused 2 "is not fast, medium or slow" --root --speed ludicrous
+refused 2 "give --root or --window-id" --speed fast
 
 step "the daemon's variable garbled or naming no window: a message, never a black screen"
-XSCREENSAVER_WINDOW=garbage refused "XSCREENSAVER_WINDOW" --root
-XSCREENSAVER_WINDOW=garbage refused "XSCREENSAVER_WINDOW"
-XSCREENSAVER_WINDOW=0 refused "XSCREENSAVER_WINDOW"
-XSCREENSAVER_WINDOW=$(printf '0x%x' "$gone") refused "no window"
+XSCREENSAVER_WINDOW=garbage refused 2 "XSCREENSAVER_WINDOW" --root
+XSCREENSAVER_WINDOW=garbage refused 2 "XSCREENSAVER_WINDOW"
+XSCREENSAVER_WINDOW=0 refused 2 "XSCREENSAVER_WINDOW"
+XSCREENSAVER_WINDOW=$(printf '0x%x' "$gone") refused 1 "no window"
 maps_seen
 [ "$MAPS" = 0 ] || fail "$MAPS windows showed during the refusals"
 

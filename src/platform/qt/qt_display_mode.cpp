@@ -32,11 +32,13 @@ extern "C" void OnStopSignal(int) {
 }
 
 // SIGTERM (the daemon ending us) and SIGINT end the event loop, which ends the process
-// normally: the X connection is closed in order, with nothing half-drawn left behind.
+// normally: the X connection is closed in order, with nothing half-drawn left behind. The
+// handlers go in before Qt starts, so a signal in the first moments is kept in the pipe and
+// acted on as soon as the loop runs, rather than killing the process outright.
 class StopOnSignals {
  public:
   StopOnSignals() {
-    if (pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (g_stop_pipe[0] < 0) return;
     notifier_ = std::make_unique<QSocketNotifier>(g_stop_pipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] {
       char buffer[16];
@@ -44,12 +46,6 @@ class StopOnSignals {
       }
       QCoreApplication::exit(0);
     });
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
   }
 
  private:
@@ -75,6 +71,16 @@ void LowerToBottom(x11::XWindow window) {
 
 }  // namespace
 
+void CatchStopSignals() {
+  if (g_stop_pipe[0] >= 0 || pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
 int RunDisplayMode(const DisplayOptions& options) {
   StopOnSignals stop;
   QtToolkit kit("");
@@ -91,14 +97,13 @@ int RunDisplayMode(const DisplayOptions& options) {
                      Qt::WindowDoesNotAcceptFocus);
   }
 
-  x11::XWindow host = 0;
-  if (options.window) {
-    host = *options.window;
-  } else {
-    host = RootOf(own);
-    // On the root, a window manager would frame us; we are a backdrop, not an application.
-    x11::SetOverrideRedirect(own, true);
-  }
+  // The root may also come by its id, as "--window-id" of a desktop background: the same
+  // backdrop then, never a window over the user's.
+  const x11::XWindow root = RootOf(own);
+  const x11::XWindow host = options.window ? *options.window : root;
+  const bool on_root = host == root;
+  // On the root, a window manager would frame us; we are a backdrop, not an application.
+  if (on_root) x11::SetOverrideRedirect(own, true);
 
   kit.Watch().IgnoreHostUnmaps();
 
@@ -113,7 +118,7 @@ int RunDisplayMode(const DisplayOptions& options) {
   form.Bind(*main_form);
   // On the root we are the backdrop that display modes draw on the root window itself: under
   // every other window, never over one.
-  if (!options.window) LowerToBottom(own);
+  if (on_root) LowerToBottom(own);
   return QApplication::exec();
 }
 

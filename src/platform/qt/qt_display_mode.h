@@ -11,6 +11,9 @@
 
 namespace corvanta::qt {
 
+// Makes SIGTERM and SIGINT end the display mode normally; called first thing, before Qt.
+void CatchStopSignals();
+
 // Runs the race until the process is told to end; returns the exit code.
 int RunDisplayMode(const DisplayOptions& options);
 

@@ -69,8 +69,12 @@ int main(int argc, char** argv) {
     default:
       break;
   }
+  if (display.action == Action::kRun) corvanta::qt::CatchStopSignals();
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+  // A display mode is handed an X window whatever platform the desktop asks Qt for.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || display.action == Action::kRun) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
   // Without an X server Qt aborts, dumping core after a page of advice. A screen saver that
   // cannot reach the screen just ends with exit code 1, as it does when the server goes away
   // during the show.
