@@ -114,6 +114,11 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
       "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
       "has already shown one run."
+    # What no run can measure by itself: the profiles, and this table against earlier runs.
+    if [ -f "$ROOT/bench/notes.md" ]; then
+      echo
+      cat "$ROOT/bench/notes.md"
+    fi
   } >"$ROOT/bench/results.md"
   echo "$table"
   echo
