@@ -88,20 +88,23 @@ bool Is(std::string_view arg, std::string_view name) {
   return arg.size() == name.size() + 1 && arg[0] == '-' && arg.substr(1) == name;
 }
 
-// "--name=value" or "-name=value": the value, or nullopt for anything else.
-std::optional<std::string_view> Joined(std::string_view arg, std::string_view name) {
+// An option that takes a value, as "--name VALUE", "--name=VALUE" or their one-dash forms.
+// False when args[i] is not that option. Otherwise true, with the value in value (nullopt
+// when none follows) and i on the last argument used.
+bool ValueOf(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
+             std::optional<std::string_view>& value) {
+  const std::string_view arg = args[i];
   const std::size_t eq = arg.find('=');
-  if (eq == std::string_view::npos || !Is(arg.substr(0, eq), name)) return std::nullopt;
-  return arg.substr(eq + 1);
+  if (eq != std::string_view::npos && Is(arg.substr(0, eq), name)) {
+    value = arg.substr(eq + 1);
+    return true;
+  }
+  if (!Is(arg, name)) return false;
+  value = i + 1 < args.size() ? std::optional<std::string_view>(args[++i]) : std::nullopt;
+  return true;
 }
 
 }  // namespace
-
-std::optional<std::uint32_t> ParseWindowId(std::string_view text) {
-  std::uint32_t value = 0;
-  if (ReadWindowId(text, value) != IdReading::kGood) return std::nullopt;
-  return value;
-}
 
 DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
                                    const std::optional<std::string>& saver_window) {
@@ -129,24 +132,17 @@ DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
       root = true;
       continue;
     }
-    std::optional<std::string_view> value = Joined(arg, "window-id");
-    if (value || Is(arg, "window-id")) {
-      if (!value) {
-        if (i + 1 == args.size()) return Error("--window-id needs a window id");
-        value = args[++i];
-      }
+    std::optional<std::string_view> value;
+    if (ValueOf(args, i, "window-id", value)) {
+      if (!value) return Error("--window-id needs a window id");
       std::uint32_t id = 0;
       const std::string problem = IdProblem(*value, id);
       if (!problem.empty()) return Error("--window-id: " + problem);
       window = id;
       continue;
     }
-    value = Joined(arg, "speed");
-    if (value || Is(arg, "speed")) {
-      if (!value) {
-        if (i + 1 == args.size()) return Error("--speed needs fast, medium or slow");
-        value = args[++i];
-      }
+    if (ValueOf(args, i, "speed", value)) {
+      if (!value) return Error("--speed needs fast, medium or slow");
       o.speed = SpeedNamed(*value);
       if (!o.speed) return Error("--speed: " + Quoted(*value) + " is not fast, medium or slow");
       continue;

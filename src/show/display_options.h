@@ -27,9 +27,6 @@ struct DisplayOptions {
 DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
                                    const std::optional<std::string>& saver_window);
 
-// A window id in hex ("0x400008") or decimal; nullopt for anything else, 0 or beyond 32 bits.
-std::optional<std::uint32_t> ParseWindowId(std::string_view text);
-
 std::string DisplayUsage();
 // "corvanta" and the version, as --version prints it.
 std::string VersionLine();

@@ -108,12 +108,15 @@ TEST(DisplayOptions, AGarbledDaemonVariableIsReportedNotIgnored) {
 }
 
 TEST(DisplayOptions, WindowIdsReadAsTheyAreWritten) {
-  EXPECT_EQ(ParseWindowId("0x400008"), 0x400008u);
-  EXPECT_EQ(ParseWindowId("0xabcDEF"), 0xabcdefu);
-  EXPECT_EQ(ParseWindowId("00012"), 12u) << "leading zeros are decimal, not octal";
-  EXPECT_EQ(ParseWindowId("4294967295"), 0xFFFFFFFFu);
+  const auto id = [](const char* text) { return Parse({"--window-id", text}).window; };
+  EXPECT_EQ(id("0x400008"), 0x400008u);
+  EXPECT_EQ(id("0xabcDEF"), 0xabcdefu);
+  EXPECT_EQ(id("00012"), 12u) << "leading zeros are decimal, not octal";
+  EXPECT_EQ(id("4294967295"), 0xFFFFFFFFu);
   for (const char* bad : {"", "0", "0x", "x10", "1e3", "+5", "0x-1", "4294967296", "ff"}) {
-    EXPECT_FALSE(ParseWindowId(bad)) << bad;
+    const auto o = Parse({"--window-id", bad});
+    EXPECT_EQ(o.action, Action::kError) << bad;
+    EXPECT_FALSE(o.window) << bad;
   }
 }
 
