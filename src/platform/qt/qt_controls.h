@@ -1,9 +1,8 @@
 #pragma once
-// The program's view of a label, a timer and a drop-down list, on Qt's widgets.
+// The program's view of a label and a drop-down list, on Qt's widgets.
 
 #include <QComboBox>
 #include <QLabel>
-#include <QTimer>
 
 #include "layout/controls.h"
 #include "platform/qt/qt_design.h"
@@ -23,21 +22,6 @@ class QtLabel : public Label {
  private:
   QLabel* label_;
   Scale scale_;
-};
-
-class QtTimer : public Timer {
- public:
-  // Enabled from creation. Precise: the race counts ticks, so coarse 5 % slop would show.
-  explicit QtTimer(int interval_ms) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(interval_ms);
-    timer_.start();
-  }
-  std::int32_t Interval() const override { return timer_.interval(); }
-  QTimer& Native() { return timer_; }
-
- private:
-  QTimer timer_;
 };
 
 class QtComboBox : public ComboBox {

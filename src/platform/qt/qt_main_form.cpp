@@ -67,8 +67,10 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
     : style(kPopupStyle),
       kit_(kit),
       sheet_(sheet),
-      tmrDown_(kMainDesign.Control("tmrDown").interval_ms),
-      tmrRight_(kMainDesign.Control("tmrRight").interval_ms),
+      tmrDown_(kMainDesign.Control("tmrDown").interval_ms,
+               [this] { Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); }); }),
+      tmrRight_(kMainDesign.Control("tmrRight").interval_ms,
+                [this] { Deliver([](MainFormEvents& ev) { ev.tmrRight_Timer(); }); }),
       lifecycle_(kit.Windows(), *this) {
   const Scale& scale = kit.Scaling();
   widget_ = std::make_unique<MainWidget>(*this, scale);
@@ -108,11 +110,6 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
   // Every caption the show can announce draws from these characters.
   caption_font_ = std::make_unique<FontWarmUp>(label->font(), QStringLiteral("0123456789 Ball Wins !"));
 
-  QObject::connect(&tmrDown_.Native(), &QTimer::timeout,
-                   [this] { Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); }); });
-  QObject::connect(&tmrRight_.Native(), &QTimer::timeout,
-                   [this] { Deliver([](MainFormEvents& ev) { ev.tmrRight_Timer(); }); });
-
   grab_retry_.setInterval(kGrabRetryMs);
   QObject::connect(&grab_retry_, &QTimer::timeout, [this] { GrabInput(); });
 
@@ -151,10 +148,8 @@ void QtMainForm::Move(Twips left, Twips top, Twips width, Twips height) {
 }
 
 void QtMainForm::Show() {
-  // Started on one clock reading, every fourth tick of the fast timer falls due with the slow
-  // one's and both are served by one wake-up. Drawing the first frame put them out of step.
-  tmrDown_.Native().start();
-  tmrRight_.Native().start();
+  // Drawing the first frame took time since the timers were made: start both over, together.
+  QtTimer::StartTogether({&tmrDown_, &tmrRight_});
   widget_->show();
   if (topmost_) {
     x11::RaiseToTop(static_cast<x11::XWindow>(widget_->winId()));
@@ -197,8 +192,8 @@ void QtMainForm::SetTopmost(bool on) {
 void QtMainForm::Unload() { lifecycle_.Unload(); }
 
 void QtMainForm::Destroy() {
-  tmrDown_.Native().stop();
-  tmrRight_.Native().stop();
+  tmrDown_.Stop();
+  tmrRight_.Stop();
   grab_retry_.stop();
   widget_->releaseKeyboard();
   widget_->releaseMouse();

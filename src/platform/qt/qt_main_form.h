@@ -15,6 +15,7 @@
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_font_warmup.h"
 #include "platform/qt/qt_picture_view.h"
+#include "platform/qt/qt_timer.h"
 
 namespace corvanta::qt {
 
