@@ -27,19 +27,22 @@ void Surface::MarkAll() {
 
 namespace {
 
-// The rows a tick draws were last touched a whole tick ago and have usually left the caches;
-// asking for all of them before the first is written lets the misses overlap instead of
-// coming one row at a time.
-void PrefetchRows(const std::uint32_t* first, std::size_t stride, int rows, int width, bool write) {
+// The rows a frame draws were last touched a whole frame ago and have usually left the caches.
+// Asking for all of them before the first is written lets the misses overlap instead of being
+// waited for one row at a time; at 3840 pixels a row, every row is a miss of its own.
+template <int kWrite>
+void PrefetchRows(const std::uint32_t* first, int stride, int rows, int width) {
 #if defined(__GNUC__)
+  // A large area would only push itself out of the cache before it is reached.
+  constexpr long long kMostPixels = 64 * 1024;
+  if (static_cast<long long>(rows) * width > kMostPixels) return;
+  constexpr int kPixelsPerLine = 16;
   for (int y = 0; y < rows; ++y, first += stride) {
-    for (int x = 0; x < width; x += 16) {
-      if (write) __builtin_prefetch(first + x, 1); else __builtin_prefetch(first + x, 0);
-    }
-    if (write) __builtin_prefetch(first + width - 1, 1); else __builtin_prefetch(first + width - 1, 0);
+    for (int x = 0; x < width; x += kPixelsPerLine) __builtin_prefetch(first + x, kWrite);
+    __builtin_prefetch(first + width - 1, kWrite);
   }
 #else
-  (void)first, (void)stride, (void)rows, (void)width, (void)write;
+  (void)first, (void)stride, (void)rows, (void)width;
 #endif
 }
 
@@ -52,8 +55,8 @@ void Surface::Clear() {
   MarkAll();
 #else
   for (const PixelRect& r : painted_.Items()) {
-    PrefetchRows(pixels_.get() + static_cast<std::size_t>(r.top) * width_ + r.left, width_,
-                 r.Height(), r.Width(), true);
+    PrefetchRows<1>(pixels_.get() + static_cast<std::size_t>(r.top) * width_ + r.left, width_,
+                    r.Height(), r.Width());
   }
   for (const PixelRect& r : painted_.Items()) {
     for (int y = r.top; y < r.bottom; ++y) {
@@ -75,10 +78,10 @@ void Surface::Paint(const Picture& pic, PixelRect src, int dx, int dy) {
   const int sx = src.left + (dst.left - want.left);
   const int sy = src.top + (dst.top - want.top);
   const std::size_t bytes = static_cast<std::size_t>(dst.Width()) * 4;
-  PrefetchRows(pic.pixels.data() + static_cast<std::size_t>(sy) * pic.width + sx, pic.width,
-               dst.Height(), dst.Width(), false);
-  PrefetchRows(pixels_.get() + static_cast<std::size_t>(dst.top) * width_ + dst.left, width_,
-               dst.Height(), dst.Width(), true);
+  PrefetchRows<0>(pic.pixels.data() + static_cast<std::size_t>(sy) * pic.width + sx, pic.width,
+                  dst.Height(), dst.Width());
+  PrefetchRows<1>(pixels_.get() + static_cast<std::size_t>(dst.top) * width_ + dst.left, width_,
+                  dst.Height(), dst.Width());
   for (int y = 0; y < dst.Height(); ++y) {
     std::memcpy(pixels_.get() + static_cast<std::size_t>(dst.top + y) * width_ + dst.left,
                 pic.pixels.data() + static_cast<std::size_t>(sy + y) * pic.width + sx, bytes);
