@@ -72,12 +72,18 @@ void QtTimer::Stop() {
   if (source_) g_source_set_ready_time(&source_->base, -1);
 }
 
+bool QtTimer::Active() const {
+  return fallback_ ? fallback_->isActive() : g_source_get_ready_time(&source_->base) >= 0;
+}
+
 void QtTimer::Fire() {
   // Due again before the handler runs: a handler that stops the timer has the last word.
+  // Ticks missed while the loop was held up are skipped, not made up for, and the next stays
+  // on the grid of the start: timers started together stay in step.
   const std::int64_t step = std::int64_t{interval_ms_} * 1000;
   const std::int64_t now = g_source_get_time(&source_->base);
   deadline_us_ += step;
-  if (deadline_us_ <= now) deadline_us_ = now + step;
+  if (deadline_us_ <= now) deadline_us_ += (now - deadline_us_) / step * step + step;
   g_source_set_ready_time(&source_->base, deadline_us_);
   handler_();
 }

@@ -7,8 +7,9 @@
 //
 // Deadlines advance by whole intervals from the start, so timers started on one clock reading
 // stay in step: every fourth 10 ms tick falls due with the 40 ms one and one wake-up serves
-// both, the one created first dispatched first. A tick that comes too late to keep up is
-// dropped rather than delivered in a burst, as a precise QTimer does.
+// both, the one created first dispatched first. Ticks the loop was too busy to deliver are
+// dropped rather than delivered in a burst, as a precise QTimer does, and the next falls on
+// the same grid, so a stall does not put the two out of step.
 
 #include <QTimer>
 #include <cstdint>
@@ -31,6 +32,7 @@ class QtTimer : public Timer {
   // Starts over from now; timers started one after the other share the clock reading.
   static void StartTogether(std::initializer_list<QtTimer*> timers);
   void Stop();
+  bool Active() const;
 
   struct GlibSource;
 
