@@ -102,7 +102,8 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
     echo
     echo "Written by \`bench/run\` on $(date -u '+%Y-%m-%d %H:%M UTC'); medians of $REPEATS" \
       "interleaved repetitions; program runs measured over ${WINDOW_S} s after ${WARMUP_S} s of" \
-      "warm-up; CPU from utime + stime in /proc as a percentage of one core."
+      "warm-up; CPU from utime + stime in /proc as a percentage of one core, counted while" \
+      "nothing watches the screen; frames counted in the ${TICKS_S} s after."
     echo
     echo "$table"
     echo
@@ -110,7 +111,8 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "load average $1 before and $load_after after the run (other work shares" \
       "the machine); the run took ${elapsed} s after building."
     echo "Ticks per second are frames drawn per second of racing, counted from the X server's" \
-      "damage reports (the two-second holds draw nothing and are left out); n/a where the" \
+      "damage reports to a probe that runs only after the CPU window, since the reports cost the" \
+      "server 0.26-0.48 points of a core at 3840x2160 (three runs of each, perf stat) (the two-second holds draw nothing and are left out); n/a where the" \
       "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
       "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
       "has already shown one run."
