@@ -112,7 +112,8 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "the machine); the run took ${elapsed} s after building."
     echo "Ticks per second are frames drawn per second of racing, counted from the X server's" \
       "damage reports to a probe that runs only after the CPU window, since the reports cost the" \
-      "server 0.26-0.48 points of a core at 3840x2160 (three runs of each, perf stat) (the two-second holds draw nothing and are left out); n/a where the" \
+      "server 0.26-0.48 points of a core at 3840x2160 in three runs of each under perf stat." \
+      "The two-second holds draw nothing and are left out; n/a where the" \
       "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
       "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
       "has already shown one run."
