@@ -20,10 +20,10 @@ namespace {
 
 // Ticks as they come, each tagged with the wake-up of the loop that delivered it.
 struct Log {
-  Log() {
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
-                     [this] { ++wakeups; });
-  }
+  Log()
+      : awake(QObject::connect(QAbstractEventDispatcher::instance(),
+                               &QAbstractEventDispatcher::awake, [this] { ++wakeups; })) {}
+  ~Log() { QObject::disconnect(awake); }
   void Tick(char which) {
     order += which;
     wakes.push_back(wakeups);
@@ -32,6 +32,7 @@ struct Log {
     return static_cast<int>(std::count(order.begin(), order.end(), which));
   }
 
+  QMetaObject::Connection awake;
   int wakeups = 0;
   std::string order;
   std::vector<int> wakes;
