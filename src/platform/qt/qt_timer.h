@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "layout/controls.h"
