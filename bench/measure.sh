@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # One measurement of a running program, for bench/run (sourced by it): CPU of the program, of
 # the X server and of the wineserver from /proc, then ticks per second from the screen in a
-# window of their own, peak memory, and the time from start to the first frame. Appends to $WORK/results and $WORK/firsts.
+# window of their own, peak memory, and the time from start to the first frame. Appends to
+# $WORK/results and $WORK/firsts.
 HZ=$(getconf CLK_TCK)
 
 # utime + stime of a process, in clock ticks.
