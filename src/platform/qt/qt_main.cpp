@@ -1,7 +1,6 @@
 // The Linux program: builds frmMain on Qt, runs its load handler, then the event loop.
 
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +11,9 @@
 
 #include "platform/qt/qt_display_mode.h"
 #include "platform/qt/qt_main_form.h"
+#include "platform/qt/qt_server_loss.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_x11.h"
 #include "show/display_options.h"
 #include "show/main_form_entry.h"
 
@@ -38,13 +39,6 @@ void NoBusLaunch() {
   const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty() && access((runtime + "/bus").constData(), F_OK) == 0) return;
   qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-}
-
-bool XServerReachable() {
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-  const bool ok = xcb_connection_has_error(c) == 0;
-  xcb_disconnect(c);
-  return ok;
 }
 
 }  // namespace
@@ -78,7 +72,8 @@ int main(int argc, char** argv) {
   // Without an X server Qt aborts, dumping core after a page of advice. A screen saver that
   // cannot reach the screen just ends with exit code 1, as it does when the server goes away
   // during the show.
-  if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb") && !XServerReachable()) {
+  const bool on_x = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb");
+  if (on_x && !corvanta::qt::XServerReachable()) {
     // Someone asked for a display mode by name, so they are told; the switches stay silent.
     if (display.action == Action::kRun) std::fputs("corvanta: cannot reach the X server\n", stderr);
     return 1;
@@ -88,11 +83,13 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   }
   NoBusLaunch();
+  if (on_x) corvanta::qt::LeaveOnServerLoss();
   // Qt sees no argument of ours: "-display" or "-reverse" mean nothing to a screen saver.
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QApplication app(qt_argc, qt_argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  const corvanta::qt::ServerLossWatch watch(corvanta::qt::x11::Connection());
   if (display.action == Action::kRun) return corvanta::qt::RunDisplayMode(display);
 
   corvanta::qt::QtToolkit kit(command);

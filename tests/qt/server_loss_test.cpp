@@ -1,0 +1,113 @@
+// Losing the X server ends the program at once with exit code 1, before Qt's own exit() can
+// tear its statics down under threads still drawing. Each case runs in a child process: the
+// handler it installs is process-wide.
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QtGlobal>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "platform/qt/qt_server_loss.h"
+
+namespace corvanta::qt {
+namespace {
+
+// An X connection to a "server" that is one end of a socket pair: it reads the client's
+// greeting, accepts it with the smallest setup there is (no screens, no formats) and then
+// never speaks again.
+struct FakeServer {
+  FakeServer() {
+    if (socketpair(AF_UNIX, SOCK_STREAM, 0, fds) != 0) std::abort();
+    std::thread server([this] {
+      unsigned char greeting[12];
+      if (recv(fds[1], greeting, sizeof greeting, MSG_WAITALL) != sizeof greeting) return;
+      unsigned char setup[40] = {};
+      setup[0] = 1;                                          // success
+      setup[2] = 11;                                         // protocol 11.0
+      setup[6] = 8;                                          // 32 more bytes, in units of four
+      setup[16] = 0xff, setup[17] = 0xff, setup[18] = 0x1f;  // resource id mask
+      setup[26] = 0xff, setup[27] = 0xff;                    // maximum request length
+      if (write(fds[1], setup, sizeof setup) != sizeof setup) std::abort();
+    });
+    connection = xcb_connect_to_fd(fds[0], nullptr);
+    server.join();
+  }
+  // The server goes away; the client learns it on its next write, as the show does on its
+  // next tick.
+  void GoAway() {
+    close(fds[1]);
+    xcb_get_input_focus(connection);
+    xcb_flush(connection);
+  }
+  int fds[2];
+  xcb_connection_t* connection;
+};
+
+class ServerLoss : public ::testing::Test {
+ protected:
+  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_F(ServerLoss, AWarningOnceTheConnectionBrokeEndsTheProgramWithExitCode1) {
+  EXPECT_EXIT(
+      {
+        LeaveOnServerLoss();
+        FakeServer server;
+        const ServerLossWatch watch(server.connection);
+        qWarning("a warning while the server is there");
+        if (xcb_connection_has_error(server.connection)) std::exit(3);
+        server.GoAway();
+        qWarning("The X11 connection broke");
+        std::exit(7);
+      },
+      ::testing::ExitedWithCode(1), "a warning while the server is there");
+}
+
+// xcb polls before it writes and mostly sees the hang-up first; a server that goes between
+// the poll and the write raises SIGPIPE. That write, made directly.
+TEST_F(ServerLoss, AWriteToAServerThatWentAwayDoesNotKillTheProgram) {
+  EXPECT_EXIT(
+      {
+        LeaveOnServerLoss();
+        FakeServer server;
+        close(server.fds[1]);
+        const ssize_t wrote = write(xcb_get_file_descriptor(server.connection), "x", 1);
+        std::exit(wrote < 0 && errno == EPIPE ? 7 : 3);
+      },
+      ::testing::ExitedWithCode(7), "");
+}
+
+TEST_F(ServerLoss, BeforeQtHasAConnectionAWarningWithNoServerToReachEndsTheProgram) {
+  EXPECT_EXIT(
+      {
+        setenv("DISPLAY", ":4095", 1);
+        LeaveOnServerLoss();
+        qDebug("debug output never asks for the server");
+        qWarning("Could not load the Qt platform plugin");
+        std::exit(7);
+      },
+      ::testing::ExitedWithCode(1), "debug output never asks");
+}
+
+TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
+  EXPECT_EXIT(
+      {
+        setenv("DISPLAY", ":4095", 1);
+        LeaveOnServerLoss();
+        FakeServer server;
+        { const ServerLossWatch watch(server.connection); }
+        server.GoAway();
+        qWarning("passed on");
+        std::exit(7);
+      },
+      ::testing::ExitedWithCode(7), "passed on");
+}
+
+}  // namespace
+}  // namespace corvanta::qt
