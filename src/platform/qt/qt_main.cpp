@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
   // cannot reach the screen just ends with exit code 1, as it does when the server goes away
   // during the show.
   const bool on_x = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("xcb");
-  if (on_x && !corvanta::qt::XServerReachable()) {
+  xcb_connection_t* const probe = on_x ? corvanta::qt::ConnectProbe() : nullptr;
+  if (on_x && !probe) {
     // Someone asked for a display mode by name, so they are told; the switches stay silent.
     if (display.action == Action::kRun) std::fputs("corvanta: cannot reach the X server\n", stderr);
     return 1;
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   }
   NoBusLaunch();
-  if (on_x) corvanta::qt::LeaveOnServerLoss();
+  if (on_x) corvanta::qt::LeaveOnServerLoss(probe);
   // Qt sees no argument of ours: "-display" or "-reverse" mean nothing to a screen saver.
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_server_loss.h"
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -14,13 +16,25 @@ std::atomic<xcb_connection_t*> g_watched{nullptr};
 // Once Qt has had a connection, only that connection tells.
 std::atomic<bool> g_qt_connected{false};
 QtMessageHandler g_previous = nullptr;
+int g_probe_fd = -1;
+struct sigaction g_crash_before[2];
+constexpr int kCrashSignals[2] = {SIGSEGV, SIGBUS};
+
+// Only calls that are safe in a signal handler: it is also asked from one.
+bool ProbeHungUp() {
+  if (g_probe_fd < 0) return false;
+  pollfd p{g_probe_fd, POLLIN, 0};
+  if (poll(&p, 1, 0) <= 0) return false;
+  if (p.revents & (POLLHUP | POLLERR)) return true;
+  // The server never speaks on the probe, so anything readable is its end.
+  char byte;
+  return recv(g_probe_fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+}
 
 bool ServerLost(QtMsgType type) {
   if (xcb_connection_t* c = g_watched.load()) return xcb_connection_has_error(c) != 0;
   if (g_qt_connected.load()) return false;
-  // Before Qt has its connection, a server lost in the middle of Qt's start-up shows as a
-  // warning about what Qt could not set up, then a fatal message; it is asked directly.
-  return type != QtDebugMsg && type != QtInfoMsg && !XServerReachable();
+  return type != QtDebugMsg && type != QtInfoMsg && ProbeHungUp();
 }
 
 void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -28,19 +42,32 @@ void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString&
   if (g_previous) g_previous(type, context, message);
 }
 
-}  // namespace
-
-bool XServerReachable() {
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-  const bool ok = xcb_connection_has_error(c) == 0;
-  xcb_disconnect(c);
-  return ok;
+void OnCrash(int signal) {
+  if (ProbeHungUp()) _exit(1);
+  // Whatever handled the signal before (the default: a core) gets the fault when it repeats.
+  for (int i = 0; i < 2; ++i) {
+    if (kCrashSignals[i] == signal) sigaction(signal, &g_crash_before[i], nullptr);
+  }
 }
 
-void LeaveOnServerLoss() {
+}  // namespace
+
+xcb_connection_t* ConnectProbe() {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(c) == 0) return c;
+  xcb_disconnect(c);
+  return nullptr;
+}
+
+void LeaveOnServerLoss(xcb_connection_t* probe) {
   std::signal(SIGPIPE, SIG_IGN);
+  g_probe_fd = probe ? xcb_get_file_descriptor(probe) : -1;
   QtMessageHandler previous = qInstallMessageHandler(OnMessage);
   if (previous != OnMessage) g_previous = previous;
+  struct sigaction action {};
+  action.sa_handler = OnCrash;
+  sigemptyset(&action.sa_mask);
+  for (int i = 0; i < 2; ++i) sigaction(kCrashSignals[i], &action, &g_crash_before[i]);
 }
 
 ServerLossWatch::ServerLossWatch(xcb_connection_t* connection) {

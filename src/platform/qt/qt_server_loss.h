@@ -4,19 +4,22 @@
 // them: the font warm-up draws for the first 50 ms of a show, and a server killed in that time
 // made it crash on the way out. So once the server is lost, the program leaves with _exit(1)
 // before Qt can. Qt always says something before it gives up, and that is where it is caught.
+// A server that goes in the middle of Qt's start-up can also make Qt read a reply it never got;
+// that crash is turned into the same exit, and every other crash stays a crash, core and all.
 
 struct xcb_connection_t;
 
 namespace corvanta::qt {
 
-// Whether an X server answers on $DISPLAY, asked on a connection of its own.
-bool XServerReachable();
+// A connection of the program's own to the server on $DISPLAY, kept for the whole run: it
+// tells when that very server hangs up. Null when no server answers.
+xcb_connection_t* ConnectProbe();
 
-// Call before QApplication. Also keeps a write to a closed server from killing the program by
-// SIGPIPE: the write fails, the connection is marked broken, and the program leaves as above.
-// A warning or fatal message while no server can be reached (it went away during start-up)
-// leaves too, without a word.
-void LeaveOnServerLoss();
+// Call before QApplication, with the probe. Also keeps a write to a closed server from killing
+// the program by SIGPIPE: the write fails, the connection is marked broken, and the program
+// leaves as above. Until Qt has its own connection, a warning or worse while the probe shows
+// the server gone leaves too, without a word.
+void LeaveOnServerLoss(xcb_connection_t* probe);
 
 // Declared after the QApplication: while it lives, any message Qt gives once this connection
 // has broken ends the program. It lets go of the connection before Qt frees it, and from then
