@@ -61,7 +61,7 @@ TEST_F(ServerLoss, AWarningOnceQtsConnectionBrokeEndsTheProgramWithExitCode1) {
       {
         FakeServer probe;
         FakeServer qt;
-        LeaveOnServerLoss(probe.connection);
+        const LeaveOnServerLoss leave(probe.connection);
         const ServerLossWatch watch(qt.connection);
         qWarning("a warning while the server is there");
         probe.GoAway();
@@ -78,7 +78,7 @@ TEST_F(ServerLoss, AWriteToAServerThatWentAwayDoesNotKillTheProgram) {
   EXPECT_EXIT(
       {
         FakeServer server;
-        LeaveOnServerLoss(server.connection);
+        const LeaveOnServerLoss leave(server.connection);
         close(server.fds[1]);
         const ssize_t wrote = write(xcb_get_file_descriptor(server.connection), "x", 1);
         std::exit(wrote < 0 && errno == EPIPE ? 7 : 3);
@@ -90,7 +90,7 @@ TEST_F(ServerLoss, BeforeQtHasAConnectionTheProbeTells) {
   EXPECT_EXIT(
       {
         FakeServer probe;
-        LeaveOnServerLoss(probe.connection);
+        const LeaveOnServerLoss leave(probe.connection);
         qWarning("a warning while the server is there");
         probe.GoAway();
         qDebug("debug output never asks for the server");
@@ -105,7 +105,7 @@ TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
       {
         FakeServer probe;
         FakeServer qt;
-        LeaveOnServerLoss(probe.connection);
+        const LeaveOnServerLoss leave(probe.connection);
         { const ServerLossWatch watch(qt.connection); }
         probe.GoAway();
         qt.GoAway();
@@ -121,7 +121,7 @@ TEST_F(ServerLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDoe
   EXPECT_EXIT(
       {
         FakeServer probe;
-        LeaveOnServerLoss(probe.connection);
+        const LeaveOnServerLoss leave(probe.connection);
         probe.GoAway();
         std::raise(SIGSEGV);
         std::exit(7);
@@ -133,7 +133,7 @@ TEST_F(ServerLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDoe
         before.sa_handler = [](int) { _exit(42); };
         sigaction(SIGSEGV, &before, nullptr);
         FakeServer probe;
-        LeaveOnServerLoss(probe.connection);
+        const LeaveOnServerLoss leave(probe.connection);
         std::raise(SIGSEGV);
         std::raise(SIGSEGV);
         std::exit(7);

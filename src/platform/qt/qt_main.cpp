@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   }
   NoBusLaunch();
-  if (on_x) corvanta::qt::LeaveOnServerLoss(probe);
+  std::optional<corvanta::qt::LeaveOnServerLoss> leave;
+  if (on_x) leave.emplace(probe);
   // Qt sees no argument of ours: "-display" or "-reverse" mean nothing to a screen saver.
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};

@@ -59,7 +59,7 @@ xcb_connection_t* ConnectProbe() {
   return nullptr;
 }
 
-void LeaveOnServerLoss(xcb_connection_t* probe) {
+LeaveOnServerLoss::LeaveOnServerLoss(xcb_connection_t* probe) : probe_(probe) {
   std::signal(SIGPIPE, SIG_IGN);
   g_probe_fd = probe ? xcb_get_file_descriptor(probe) : -1;
   QtMessageHandler previous = qInstallMessageHandler(OnMessage);
@@ -68,6 +68,12 @@ void LeaveOnServerLoss(xcb_connection_t* probe) {
   action.sa_handler = OnCrash;
   sigemptyset(&action.sa_mask);
   for (int i = 0; i < 2; ++i) sigaction(kCrashSignals[i], &action, &g_crash_before[i]);
+}
+
+// The handlers stay: with no probe they let everything pass.
+LeaveOnServerLoss::~LeaveOnServerLoss() {
+  g_probe_fd = -1;
+  if (probe_) xcb_disconnect(probe_);
 }
 
 ServerLossWatch::ServerLossWatch(xcb_connection_t* connection) {

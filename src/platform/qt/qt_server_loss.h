@@ -15,11 +15,20 @@ namespace corvanta::qt {
 // tells when that very server hangs up. Null when no server answers.
 xcb_connection_t* ConnectProbe();
 
-// Call before QApplication, with the probe. Also keeps a write to a closed server from killing
-// the program by SIGPIPE: the write fails, the connection is marked broken, and the program
-// leaves as above. Until Qt has its own connection, a warning or worse while the probe shows
-// the server gone leaves too, without a word.
-void LeaveOnServerLoss(xcb_connection_t* probe);
+// Made before QApplication, from the probe, which it owns. Also keeps a write to a closed
+// server from killing the program by SIGPIPE: the write fails, the connection is marked
+// broken, and the program leaves as above. Until Qt has its own connection, a warning or worse
+// while the probe shows the server gone leaves too, without a word.
+class LeaveOnServerLoss {
+ public:
+  explicit LeaveOnServerLoss(xcb_connection_t* probe);
+  ~LeaveOnServerLoss();
+  LeaveOnServerLoss(const LeaveOnServerLoss&) = delete;
+  LeaveOnServerLoss& operator=(const LeaveOnServerLoss&) = delete;
+
+ private:
+  xcb_connection_t* probe_;
+};
 
 // Declared after the QApplication: while it lives, any message Qt gives once this connection
 // has broken ends the program. It lets go of the connection before Qt frees it, and from then
