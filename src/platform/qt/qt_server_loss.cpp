@@ -16,19 +16,20 @@ std::atomic<xcb_connection_t*> g_watched{nullptr};
 // Once Qt has had a connection, only that connection tells.
 std::atomic<bool> g_qt_connected{false};
 QtMessageHandler g_previous = nullptr;
-int g_probe_fd = -1;
+std::atomic<int> g_probe_fd{-1};  // read by the crash handler, on any thread
 struct sigaction g_crash_before[2];
 constexpr int kCrashSignals[2] = {SIGSEGV, SIGBUS};
 
 // Only calls that are safe in a signal handler: it is also asked from one.
 bool ProbeHungUp() {
-  if (g_probe_fd < 0) return false;
-  pollfd p{g_probe_fd, POLLIN, 0};
+  const int fd = g_probe_fd.load();
+  if (fd < 0) return false;
+  pollfd p{fd, POLLIN, 0};
   if (poll(&p, 1, 0) <= 0) return false;
   if (p.revents & (POLLHUP | POLLERR)) return true;
   // The server never speaks on the probe, so anything readable is its end.
   char byte;
-  return recv(g_probe_fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+  return recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 bool ServerLost(QtMsgType type) {
@@ -61,7 +62,7 @@ xcb_connection_t* ConnectProbe() {
 
 LeaveOnServerLoss::LeaveOnServerLoss(xcb_connection_t* probe) : probe_(probe) {
   std::signal(SIGPIPE, SIG_IGN);
-  g_probe_fd = probe ? xcb_get_file_descriptor(probe) : -1;
+  g_probe_fd.store(probe ? xcb_get_file_descriptor(probe) : -1);
   QtMessageHandler previous = qInstallMessageHandler(OnMessage);
   if (previous != OnMessage) g_previous = previous;
   struct sigaction action {};
@@ -72,7 +73,7 @@ LeaveOnServerLoss::LeaveOnServerLoss(xcb_connection_t* probe) : probe_(probe) {
 
 // The handlers stay: with no probe they let everything pass.
 LeaveOnServerLoss::~LeaveOnServerLoss() {
-  g_probe_fd = -1;
+  g_probe_fd.store(-1);
   if (probe_) xcb_disconnect(probe_);
 }
 
