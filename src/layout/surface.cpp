@@ -37,9 +37,10 @@ void PrefetchRows(const std::uint32_t* first, int stride, int rows, int width) {
   constexpr long long kMostPixels = 64 * 1024;
   if (static_cast<long long>(rows) * width > kMostPixels) return;
   constexpr int kPixelsPerLine = 16;
-  for (int y = 0; y < rows; ++y, first += stride) {
-    for (int x = 0; x < width; x += kPixelsPerLine) __builtin_prefetch(first + x, kWrite);
-    __builtin_prefetch(first + width - 1, kWrite);
+  for (int y = 0; y < rows; ++y) {
+    const std::uint32_t* row = first + static_cast<std::size_t>(y) * stride;
+    for (int x = 0; x < width; x += kPixelsPerLine) __builtin_prefetch(row + x, kWrite);
+    __builtin_prefetch(row + width - 1, kWrite);
   }
 #else
   (void)first, (void)stride, (void)rows, (void)width;
@@ -55,13 +56,12 @@ void Surface::Clear() {
   MarkAll();
 #else
   for (const PixelRect& r : painted_.Items()) {
-    PrefetchRows<1>(pixels_.get() + static_cast<std::size_t>(r.top) * width_ + r.left, width_,
-                    r.Height(), r.Width());
+    PrefetchRows<1>(PixelAt(r.left, r.top), width_, r.Height(), r.Width());
   }
   for (const PixelRect& r : painted_.Items()) {
     for (int y = r.top; y < r.bottom; ++y) {
-      std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(y) * width_;
-      std::fill(row + r.left, row + r.right, kBlack);
+      std::uint32_t* row = PixelAt(r.left, y);
+      std::fill(row, row + r.Width(), kBlack);
     }
     changed_.Add(r);
   }
@@ -78,13 +78,13 @@ void Surface::Paint(const Picture& pic, PixelRect src, int dx, int dy) {
   const int sx = src.left + (dst.left - want.left);
   const int sy = src.top + (dst.top - want.top);
   const std::size_t bytes = static_cast<std::size_t>(dst.Width()) * 4;
-  PrefetchRows<0>(pic.pixels.data() + static_cast<std::size_t>(sy) * pic.width + sx, pic.width,
-                  dst.Height(), dst.Width());
-  PrefetchRows<1>(pixels_.get() + static_cast<std::size_t>(dst.top) * width_ + dst.left, width_,
-                  dst.Height(), dst.Width());
+  const std::uint32_t* from = pic.pixels.data() + static_cast<std::size_t>(sy) * pic.width + sx;
+  std::uint32_t* to = PixelAt(dst.left, dst.top);
+  PrefetchRows<0>(from, pic.width, dst.Height(), dst.Width());
+  PrefetchRows<1>(to, width_, dst.Height(), dst.Width());
   for (int y = 0; y < dst.Height(); ++y) {
-    std::memcpy(pixels_.get() + static_cast<std::size_t>(dst.top + y) * width_ + dst.left,
-                pic.pixels.data() + static_cast<std::size_t>(sy + y) * pic.width + sx, bytes);
+    std::memcpy(to + static_cast<std::size_t>(y) * width_,
+                from + static_cast<std::size_t>(y) * pic.width, bytes);
   }
   painted_.Add(dst);
   changed_.Add(dst);
@@ -98,7 +98,7 @@ void Surface::PaintStretched(const Picture& pic, PixelRect src, PixelRect dst) {
     // Sample at pixel centres so both edges of the source show.
     const long long sy = src.top + (2LL * (y - dst.top) + 1) * src.Height() / (2LL * dst.Height());
     const std::uint32_t* in = pic.pixels.data() + sy * pic.width;
-    std::uint32_t* out = pixels_.get() + static_cast<std::size_t>(y) * width_;
+    std::uint32_t* out = PixelAt(0, y);
     for (int x = clip.left; x < clip.right; ++x) {
       out[x] = in[src.left + (2LL * (x - dst.left) + 1) * src.Width() / (2LL * dst.Width())];
     }

@@ -52,6 +52,9 @@ class Surface {
 
  private:
   void MarkAll();
+  std::uint32_t* PixelAt(int x, int y) {
+    return pixels_.get() + static_cast<std::size_t>(y) * width_ + x;
+  }
 
   struct Free {
     void operator()(std::uint32_t* p) const { std::free(p); }

@@ -13,42 +13,56 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 #include "platform/qt/qt_server_loss.h"
 
 namespace corvanta::qt {
 namespace {
 
-// An X connection to a "server" that is one end of a socket pair: it reads the client's
-// greeting, accepts it with the smallest setup there is (no screens, no formats) and then
-// never speaks again.
-struct FakeServer {
-  FakeServer() {
+// An X server that is the far ends of socket pairs: it accepts each client with the smallest
+// setup there is (no screens, no formats) and then never speaks again.
+class FakeServer {
+ public:
+  ~FakeServer() { GoAway(); }
+
+  xcb_connection_t* Connect() {
+    int fds[2];
     if (socketpair(AF_UNIX, SOCK_STREAM, 0, fds) != 0) std::abort();
-    std::thread server([this] {
+    std::thread accept([end = fds[1]] {
       unsigned char greeting[12];
-      if (recv(fds[1], greeting, sizeof greeting, MSG_WAITALL) != sizeof greeting) return;
+      if (recv(end, greeting, sizeof greeting, MSG_WAITALL) != sizeof greeting) return;
       unsigned char setup[40] = {};
       setup[0] = 1;                                          // success
       setup[2] = 11;                                         // protocol 11.0
       setup[6] = 8;                                          // 32 more bytes, in units of four
       setup[16] = 0xff, setup[17] = 0xff, setup[18] = 0x1f;  // resource id mask
       setup[26] = 0xff, setup[27] = 0xff;                    // maximum request length
-      if (write(fds[1], setup, sizeof setup) != sizeof setup) std::abort();
+      if (write(end, setup, sizeof setup) != sizeof setup) std::abort();
     });
-    connection = xcb_connect_to_fd(fds[0], nullptr);
-    server.join();
+    xcb_connection_t* c = xcb_connect_to_fd(fds[0], nullptr);
+    accept.join();
+    ends_.push_back(fds[1]);
+    return c;
   }
-  // The server goes away; the client learns it on its next write, as the show does on its
+
+  // Hangs up on every client. A client learns it on its next write, as the show does on its
   // next tick.
   void GoAway() {
-    close(fds[1]);
-    xcb_get_input_focus(connection);
-    xcb_flush(connection);
+    for (int end : ends_) close(end);
+    ends_.clear();
   }
-  int fds[2];
-  xcb_connection_t* connection;
+
+ private:
+  std::vector<int> ends_;
 };
+
+// What the show's next tick does: a request, flushed.
+bool WriteFails(xcb_connection_t* c) {
+  xcb_get_input_focus(c);
+  xcb_flush(c);
+  return xcb_connection_has_error(c) != 0;
+}
 
 class ServerLoss : public ::testing::Test {
  protected:
@@ -59,13 +73,13 @@ class ServerLoss : public ::testing::Test {
 TEST_F(ServerLoss, AWarningOnceQtsConnectionBrokeEndsTheProgramWithExitCode1) {
   EXPECT_EXIT(
       {
-        FakeServer probe;
-        FakeServer qt;
-        const LeaveOnServerLoss leave(probe.connection);
-        const ServerLossWatch watch(qt.connection);
+        FakeServer server;
+        const LeaveOnServerLoss leave(server.Connect());
+        xcb_connection_t* qt = server.Connect();
+        const ServerLossWatch watch(qt);
         qWarning("a warning while the server is there");
-        probe.GoAway();
-        qt.GoAway();
+        server.GoAway();
+        if (!WriteFails(qt)) std::exit(3);
         qWarning("The X11 connection broke");
         std::exit(7);
       },
@@ -78,9 +92,10 @@ TEST_F(ServerLoss, AWriteToAServerThatWentAwayDoesNotKillTheProgram) {
   EXPECT_EXIT(
       {
         FakeServer server;
-        const LeaveOnServerLoss leave(server.connection);
-        close(server.fds[1]);
-        const ssize_t wrote = write(xcb_get_file_descriptor(server.connection), "x", 1);
+        xcb_connection_t* probe = server.Connect();
+        const LeaveOnServerLoss leave(probe);
+        server.GoAway();
+        const ssize_t wrote = write(xcb_get_file_descriptor(probe), "x", 1);
         std::exit(wrote < 0 && errno == EPIPE ? 7 : 3);
       },
       ::testing::ExitedWithCode(7), "");
@@ -89,10 +104,10 @@ TEST_F(ServerLoss, AWriteToAServerThatWentAwayDoesNotKillTheProgram) {
 TEST_F(ServerLoss, BeforeQtHasAConnectionTheProbeTells) {
   EXPECT_EXIT(
       {
-        FakeServer probe;
-        const LeaveOnServerLoss leave(probe.connection);
+        FakeServer server;
+        const LeaveOnServerLoss leave(server.Connect());
         qWarning("a warning while the server is there");
-        probe.GoAway();
+        server.GoAway();
         qDebug("debug output never asks for the server");
         qWarning("Could not load the Qt platform plugin");
         std::exit(7);
@@ -103,12 +118,12 @@ TEST_F(ServerLoss, BeforeQtHasAConnectionTheProbeTells) {
 TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
   EXPECT_EXIT(
       {
-        FakeServer probe;
-        FakeServer qt;
-        const LeaveOnServerLoss leave(probe.connection);
-        { const ServerLossWatch watch(qt.connection); }
-        probe.GoAway();
-        qt.GoAway();
+        FakeServer server;
+        const LeaveOnServerLoss leave(server.Connect());
+        xcb_connection_t* qt = server.Connect();
+        { const ServerLossWatch watch(qt); }
+        server.GoAway();
+        if (!WriteFails(qt)) std::exit(3);
         qWarning("passed on");
         std::exit(7);
       },
@@ -120,9 +135,9 @@ TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
 TEST_F(ServerLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDoes) {
   EXPECT_EXIT(
       {
-        FakeServer probe;
-        const LeaveOnServerLoss leave(probe.connection);
-        probe.GoAway();
+        FakeServer server;
+        const LeaveOnServerLoss leave(server.Connect());
+        server.GoAway();
         std::raise(SIGSEGV);
         std::exit(7);
       },
@@ -132,8 +147,8 @@ TEST_F(ServerLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDoe
         struct sigaction before {};
         before.sa_handler = [](int) { _exit(42); };
         sigaction(SIGSEGV, &before, nullptr);
-        FakeServer probe;
-        const LeaveOnServerLoss leave(probe.connection);
+        FakeServer server;
+        const LeaveOnServerLoss leave(server.Connect());
         std::raise(SIGSEGV);
         std::raise(SIGSEGV);
         std::exit(7);

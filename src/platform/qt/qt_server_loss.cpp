@@ -1,12 +1,12 @@
 #include "platform/qt/qt_server_loss.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QtGlobal>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 
 namespace corvanta::qt {
@@ -20,16 +20,19 @@ std::atomic<int> g_probe_fd{-1};  // read by the crash handler, on any thread
 struct sigaction g_crash_before[2];
 constexpr int kCrashSignals[2] = {SIGSEGV, SIGBUS};
 
-// Only calls that are safe in a signal handler: it is also asked from one.
+// Only calls that are safe in a signal handler: it is also asked from one. The server never
+// speaks on the probe, so the end of its stream, or an error, is the server gone; a local and
+// a remote connection read alike.
 bool ProbeHungUp() {
   const int fd = g_probe_fd.load();
   if (fd < 0) return false;
-  pollfd p{fd, POLLIN, 0};
-  if (poll(&p, 1, 0) <= 0) return false;
-  if (p.revents & (POLLHUP | POLLERR)) return true;
-  // The server never speaks on the probe, so anything readable is its end.
+  const int saved = errno;
   char byte;
-  return recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+  const ssize_t got = recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+  const bool gone =
+      got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+  errno = saved;
+  return gone;
 }
 
 bool ServerLost(QtMsgType type) {
