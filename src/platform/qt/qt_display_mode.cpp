@@ -71,6 +71,13 @@ void LowerToBottom(x11::XWindow window) {
 
 }  // namespace
 
+std::optional<HostWindowText> SaverWindowFromEnvironment() {
+  constexpr std::string_view kVariable = "XSCREENSAVER_WINDOW";
+  const char* value = std::getenv(kVariable.data());
+  if (!value) return std::nullopt;
+  return HostWindowText{kVariable, value};
+}
+
 void CatchStopSignals() {
   if (g_stop_pipe[0] >= 0 || pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
   struct sigaction action {};

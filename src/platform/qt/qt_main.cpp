@@ -46,10 +46,9 @@ void NoBusLaunch() {
 int main(int argc, char** argv) {
   const std::string command = ArgumentText(argc, argv);
   using Action = corvanta::DisplayOptions::Action;
-  std::optional<std::string> saver_window;
-  if (const char* v = std::getenv("XSCREENSAVER_WINDOW")) saver_window = v;
   const corvanta::DisplayOptions display =
-      corvanta::ParseDisplayOptions(std::vector<std::string>(argv + 1, argv + argc), saver_window);
+      corvanta::ParseDisplayOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                    corvanta::qt::SaverWindowFromEnvironment());
   switch (display.action) {
     case Action::kHelp:
       std::fputs(corvanta::DisplayUsage().c_str(), stdout);

@@ -151,10 +151,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == WM_SYSKEYDOWN && lifecycle_.Live()) break;
       return 0;
     }
-    case WM_LBUTTONDOWN: MouseDown(1, lp); return 0;
-    case WM_RBUTTONDOWN: MouseDown(2, lp); return 0;
-    case WM_MBUTTONDOWN: MouseDown(4, lp); return 0;
-    case WM_XBUTTONDOWN: MouseDown(0, lp); return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: MouseDown(PressedButton(msg), lp); return 0;
+    case WM_XBUTTONDOWN: MouseDown(PressedButton(msg), lp); return TRUE;
     case WM_MOUSEMOVE: {
       std::int16_t button = ButtonState(wp);
       std::int16_t shift = ShiftState();
