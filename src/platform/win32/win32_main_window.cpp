@@ -60,7 +60,7 @@ MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& d
                           m_.PxX(design.client_width), m_.PxY(design.client_height), nullptr,
                           nullptr, instance, this);
 
-  // Picture1 is never shown: the sprite sheet it holds is handed to the form as a picture.
+  // No window for Picture1, which is never seen: the sprite sheet reaches the form as a picture.
   const ControlDesign& pic = design.Control("picBox");
   pic_box_.emplace(m_, pic, hwnd_, instance);
 
