@@ -71,13 +71,6 @@ void LowerToBottom(x11::XWindow window) {
 
 }  // namespace
 
-std::optional<HostWindowText> SaverWindowFromEnvironment() {
-  constexpr std::string_view kVariable = "XSCREENSAVER_WINDOW";
-  const char* value = std::getenv(kVariable.data());
-  if (!value) return std::nullopt;
-  return HostWindowText{kVariable, value};
-}
-
 void CatchStopSignals() {
   if (g_stop_pipe[0] >= 0 || pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
   struct sigaction action {};
@@ -127,6 +120,13 @@ int RunDisplayMode(const DisplayOptions& options) {
   // every other window, never over one.
   if (on_root) LowerToBottom(own);
   return QApplication::exec();
+}
+
+std::optional<HostWindowText> SaverWindowFromEnvironment() {
+  constexpr std::string_view kVariable = "XSCREENSAVER_WINDOW";
+  const char* value = std::getenv(kVariable.data());
+  if (!value) return std::nullopt;
+  return HostWindowText{kVariable, value};
 }
 
 }  // namespace corvanta::qt

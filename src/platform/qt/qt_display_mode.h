@@ -7,20 +7,18 @@
 //   clipboard; the daemon owns all of those.
 // Depends on: a QApplication on the xcb platform, created by the caller.
 
-#include <optional>
-
 #include "show/display_options.h"
 
 namespace corvanta::qt {
-
-// The X window the screen-saver daemon, and lockers that follow it, name in
-// $XSCREENSAVER_WINDOW; nullopt when the variable is unset.
-std::optional<HostWindowText> SaverWindowFromEnvironment();
 
 // Makes SIGTERM and SIGINT end the display mode normally; called first thing, before Qt.
 void CatchStopSignals();
 
 // Runs the race until the process is told to end; returns the exit code.
 int RunDisplayMode(const DisplayOptions& options);
+
+// The X window the screen-saver daemon, and lockers that follow it, name in
+// $XSCREENSAVER_WINDOW; nullopt when the variable is unset.
+std::optional<HostWindowText> SaverWindowFromEnvironment();
 
 }  // namespace corvanta::qt
