@@ -1,6 +1,6 @@
 #pragma once
 // The two windows as designed: every control with its place in twips, colours, font, caption,
-// tab order and visibility. Both backends build their windows from these descriptions alone.
+// tab order and visibility. Every backend builds its windows from these descriptions alone.
 
 #include <cstdint>
 #include <optional>
