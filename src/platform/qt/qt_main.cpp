@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/stop_signals.h"
 #include "platform/qt/qt_display_mode.h"
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_server_loss.h"
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     default:
       break;
   }
-  if (display.action == Action::kRun) corvanta::qt::CatchStopSignals();
+  if (display.action == Action::kRun) corvanta::linux_services::CatchStopSignals();
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
   // A display mode is handed an X window whatever platform the desktop asks Qt for.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || display.action == Action::kRun) {
