@@ -13,8 +13,9 @@
 #   WL_NESTED=1    outputs that can be unplugged, named WL-1, WL-2, ... (see start_sway)
 #   start_sway     starts it; sourcing this file does not, so a script may set things first
 #   as_user CMD    runs CMD as that user against this sway: WAYLAND_DISPLAY and SWAYSOCK set,
-#                  DISPLAY unset, in the process itself (no runuser parent), so $! is CMD's
-#   start ARGS     starts $BIN ARGS in the background as the user; sets PID, OUT, ERR
+#                  DISPLAY unset; no runuser or su process stays between (see as_user)
+#   start ARGS     starts $BIN ARGS in the background as the user; sets PID (the program's
+#                  own: signals sent to it reach the program), OUT, ERR
 set -euo pipefail
 
 : "${CORVANTA:?path of the program}" "${SHOTS:?folder for screenshots}"
@@ -90,9 +91,11 @@ mkdir -p "$SHOTS"
 WAYLAND_DISPLAY=""
 SWAYSOCK=""
 
-# Runs its arguments as the user, in a clean environment of this session's.
+# Runs its arguments as the user, in a clean environment of this session's. With WL_EXEC=exec
+# in a subshell, the command takes the subshell's place: ( WL_EXEC=exec as_user CMD ) & makes
+# $! the command's own process id.
 as_user() {
-  "${AS[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$WL_HOME" USER="$WL_USER" \
+  ${WL_EXEC:-} "${AS[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$WL_HOME" USER="$WL_USER" \
     XDG_CONFIG_HOME="$WL_HOME/.config" XDG_RUNTIME_DIR="$WL_RUN" \
     ${WAYLAND_DISPLAY:+WAYLAND_DISPLAY="$WAYLAND_DISPLAY"} ${SWAYSOCK:+SWAYSOCK="$SWAYSOCK"} \
     ${WL_LSAN:+LSAN_OPTIONS="$WL_LSAN"} ${WL_ENV[@]+"${WL_ENV[@]}"} "$@"
@@ -235,10 +238,13 @@ click() {
   swaymsg_ok seat seat0 cursor press "${1:-button1}"
   swaymsg_ok seat seat0 cursor release "${1:-button1}"
 }
-# Keys by their names (Escape, Return, Up, Tab, a, ...) to the focused surface, one by one.
+# Keys by their names (Escape, Return, Up, Tab, a, ...) to the focused surface, in order. One
+# wtype for them all, after a pause: each wtype is a new virtual keyboard, and a client loses
+# keys sent while it takes in the new keyboard's keymap (Qt lost the first of three).
 key() {
-  local k
-  for k in "$@"; do as_user wtype -k "$k" || fail "wtype -k $k failed"; done
+  local args=(-s 150) k
+  for k in "$@"; do args+=(-k "$k" -s 40); done
+  as_user wtype "${args[@]}" || fail "wtype $* failed"
 }
 
 # --- screenshots ------------------------------------------------------------------------------
@@ -267,7 +273,7 @@ count_colour() {
 # --- the program ------------------------------------------------------------------------------
 start() {
   local n=${#PIDS[@]}
-  as_user "$BIN" "$@" >"$WORK/out.$n" 2>"$WORK/err.$n" &
+  (WL_EXEC=exec as_user "$BIN" "$@") >"$WORK/out.$n" 2>"$WORK/err.$n" &
   PID=$!
   PIDS+=("$PID")
   OUT=$WORK/out.$n ERR=$WORK/err.$n
