@@ -1,6 +1,7 @@
 # "/C" on a Wayland desktop: the settings dialog is an xdg-shell window of the compositor,
 # titled as on X and drawn as there; OK stores the choice, Cancel, Escape, Enter and closing
-# the window store nothing. "/P" with Wayland and no X ends at once.
+# the window store nothing; the compositor's end ends it with exit code 1. "/P" with Wayland
+# and no X ends at once.
 source "$(dirname "$0")/lib.sh"
 start_sway
 
@@ -88,4 +89,17 @@ wait_exit "$PID" 1
 silent
 [ "$(as_user swaymsg -r -t get_tree | jq '[recurse(.nodes[]?, .floating_nodes[]?) | select(.pid?)] | length')" = 0 ] ||
   fail "a window is left"
+
+step "the compositor going away ends the dialog with exit code 1, not a crash"
+open_dialog 1
+stop_sway
+wait_exit "$PID" 3
+[ "$RC" = 1 ] || fail "exit code $RC"
+grep -qx "BALL_SPEED=1" "$INI" || fail "stored: $(stored)"
+
+step "a WAYLAND_DISPLAY left behind by a compositor that went: exit code 1, silently, no core"
+WAYLAND_DISPLAY=wayland-1 start /C
+wait_exit "$PID" 3
+[ "$RC" = 1 ] || fail "exit code $RC"
+silent
 echo "wayland.settings: passed"

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/linux/wayland_socket.h"
+
 namespace corvanta::qt {
 namespace {
 
@@ -29,6 +31,6 @@ std::optional<std::string> QtPlatformFor(bool display_mode, const std::string& c
   return "xcb";
 }
 
-Session CurrentSession() { return {Set("WAYLAND_DISPLAY"), Set("DISPLAY")}; }
+Session CurrentSession() { return {linux_services::WaylandCompositorAnswers(), Set("DISPLAY")}; }
 
 }  // namespace corvanta::qt

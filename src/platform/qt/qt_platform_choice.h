@@ -11,7 +11,7 @@
 namespace corvanta::qt {
 
 struct Session {
-  bool wayland = false;  // $WAYLAND_DISPLAY is set
+  bool wayland = false;  // a compositor answers on $WAYLAND_DISPLAY
   bool x = false;        // $DISPLAY is set
 };
 
@@ -22,7 +22,8 @@ struct Session {
 std::optional<std::string> QtPlatformFor(bool display_mode, const std::string& command,
                                          Session session);
 
-// The session of this process's environment.
+// The session of this process's environment. A $WAYLAND_DISPLAY nobody answers on counts as
+// none: Qt's Wayland platform aborts on it, where X's absence ends the program quietly.
 Session CurrentSession();
 
 }  // namespace corvanta::qt
