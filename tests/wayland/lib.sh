@@ -16,6 +16,9 @@
 #                  DISPLAY unset; no runuser or su process stays between (see as_user)
 #   start ARGS     starts $BIN ARGS in the background as the user; sets PID (the program's
 #                  own: signals sent to it reach the program), OUT, ERR
+# and below: stop_sway; outputs, output_info, output_mode, add_output, unplug_output;
+# pointer_to, pointer_by, click, key; shot, picture_size, pixel, count_colour (EMPTY is the
+# colour of an output nobody covers); window (sets VIEW); wait_exit, running, silent.
 set -euo pipefail
 
 : "${CORVANTA:?path of the program}" "${SHOTS:?folder for screenshots}"
@@ -146,7 +149,8 @@ stop_sway() {
   sed -i '/^for_window \[app_id="wlroots"\]/d' "$WORK/sway.config"
 }
 
-# sway 1.7 cannot take a headless output away ("Cannot disable a headless output"). With
+# sway 1.7 cannot take an output away from clients: "swaymsg output NAME disable" answers
+# success and leaves it active, on the headless backend and the nested one alike. With
 # WL_NESTED=1 the sway the tests talk to runs on the wayland backend inside an outer headless
 # sway instead: its outputs are windows of the outer one, named WL-1, WL-2, ..., and closing
 # such a window unplugs that output (unplug_output). Everything else works alike.
@@ -174,8 +178,8 @@ swaymsg_ok() {
   reply=$(as_user swaymsg -- "$@" 2>&1) || fail "swaymsg $*: $reply"
 }
 
-# The names of the active outputs, one a line, in sway's order.
-outputs() { as_user swaymsg -r -t get_outputs | jq -r '.[] | select(.active) | .name'; }
+# The names of the active outputs in sway's order, on one line: "HEADLESS-1 HEADLESS-2".
+outputs() { as_user swaymsg -r -t get_outputs | jq -r '[.[] | select(.active) | .name] | join(" ")'; }
 
 # One output's value of a jq path, e.g. output_info HEADLESS-2 .rect.width
 output_info() {
@@ -203,17 +207,6 @@ add_output() {
   [ -n "$name" ] || fail "create_output made no output"
   OUTPUT=$name
   [ -z "${1:-}" ] || output_mode "$OUTPUT" "$@"
-}
-
-# Takes an output away from clients (its wl_output goes); sway keeps it listed as inactive.
-# Not on headless outputs (see start_sway).
-disable_output() {
-  swaymsg_ok output "$1" disable
-  for _ in $(seq 100); do
-    [ "$(output_info "$1" .active)" = false ] && return 0
-    sleep 0.02
-  done
-  fail "output $1 is still active"
 }
 
 # Unplugs an output of the nested sway (WL_NESTED=1): it is gone, as a cable pulled.
