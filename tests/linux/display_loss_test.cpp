@@ -92,6 +92,9 @@ TEST_F(DisplayLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDo
       ::testing::ExitedWithCode(42), "");
   EXPECT_EXIT(
       {
+        struct sigaction before {};
+        before.sa_handler = [](int) { _exit(42); };
+        sigaction(SIGSEGV, &before, nullptr);
         Connection server;
         { const LeaveOnDisplayLoss leave(server.Ours()); }
         server.HangUp();
@@ -99,8 +102,8 @@ TEST_F(DisplayLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDo
         std::raise(SIGSEGV);
         std::exit(7);
       },
-      ::testing::KilledBySignal(SIGSEGV), "")
-      << "once nothing is watched, a crash is a crash";
+      ::testing::ExitedWithCode(42), "")
+      << "once nothing is watched, a crash goes on as a crash";
 }
 
 }  // namespace
