@@ -1,0 +1,51 @@
+#pragma once
+// The winner's caption on Wayland, where no toolkit draws labels: one line of text rasterised
+// with FreeType in the face fontconfig picks, placed as a Qt label aligned left and top places
+// it on X (no margin, no indent, baseline at the rounded ascent), so that both programs show
+// the same caption.
+//
+// Implements: a designed font resolved as Qt resolves it, grey-scale glyphs blended over the
+//   back colour, clipped to the label's box.
+// Lacks: word wrap, right and centre alignment, underline and strike-out, fallback faces for
+//   characters the face lacks (they draw as its missing-glyph box), system colours.
+// Depends: FreeType, fontconfig.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layout/designs.h"
+
+namespace corvanta::wayland {
+
+class CaptionRaster {
+ public:
+  // pixels_per_point is 96 / 72 on a plain output and s times that on one of integer scale s.
+  CaptionRaster(const FontDesign& font, double pixels_per_point);
+  ~CaptionRaster();
+  CaptionRaster(const CaptionRaster&) = delete;
+  CaptionRaster& operator=(const CaptionRaster&) = delete;
+
+  // False when no font could be found or loaded: Draw then fills the box and draws no text.
+  bool HasFace() const;
+  // The font file in use; empty without a face.
+  const std::string& FontFile() const;
+
+  // Fills the box with back and draws text (UTF-8) over it in fore. Colours are 0x00BBGGRR and
+  // plain (a system colour's flag is ignored); pixels are 0x00RRGGBB, rows stride_bytes apart.
+  void Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* pixels,
+            int stride_bytes, int width, int height);
+
+ private:
+  struct Face;
+  std::unique_ptr<Face> face_;
+  std::string file_;
+  // The last caption's coverage over the box: the show redraws the same caption many times.
+  std::string cached_text_;
+  int cached_width_ = -1, cached_height_ = -1;
+  std::vector<std::uint8_t> coverage_;
+};
+
+}  // namespace corvanta::wayland
