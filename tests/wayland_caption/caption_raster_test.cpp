@@ -25,7 +25,9 @@ struct Canvas {
   int w, h, stride_px;
   std::vector<std::uint32_t> pixels;
   Canvas(int width, int height)
-      : w(width), h(height), stride_px(width + 2 * kPad),
+      : w(width),
+        h(height),
+        stride_px(width + 2 * kPad),
         pixels(static_cast<std::size_t>(stride_px) * (height + 2 * kPad), kGuard) {}
   std::uint32_t* Box() { return pixels.data() + kPad * stride_px + kPad; }
   std::uint32_t& At(int x, int y) { return pixels[(y + kPad) * stride_px + x + kPad]; }
@@ -81,8 +83,7 @@ TEST(CaptionRaster, SurvivesAnyBytesAndNoRoom) {
   CaptionRaster raster(CaptionFont(), 2 * 96.0 / 72);
   Canvas canvas(40, 12);
   // Truncated and stray continuation bytes, an overlong form, a code point past Unicode.
-  canvas.Draw(raster, std::string_view("\xE2\x82 \x80\xC0\xAF\xF7\xBF\xBF\xBF\0z", 13), kYellow,
-              0);
+  canvas.Draw(raster, std::string_view("\xE2\x82 \x80\xC0\xAF\xF7\xBF\xBF\xBF\0z", 13), kYellow, 0);
   canvas.Draw(raster, "", kYellow, 0);
   raster.Draw("9", kYellow, 0, nullptr, 0, 10, 10);
   raster.Draw("9", kYellow, 0, canvas.Box(), 4, 10, 10);  // stride shorter than a row

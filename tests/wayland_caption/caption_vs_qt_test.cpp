@@ -26,7 +26,8 @@ namespace {
 const ControlDesign& Label1() { return kMainDesign.Control("Label1"); }
 
 QSize Box(int scale) {
-  return {TwipsToPixels(Label1().width, 15.0 / scale), TwipsToPixels(Label1().height, 15.0 / scale)};
+  return {TwipsToPixels(Label1().width, 15.0 / scale),
+          TwipsToPixels(Label1().height, 15.0 / scale)};
 }
 
 // An image whose logical resolution is pinned: a point is 96 * scale / 72 pixels on it, as on
@@ -59,7 +60,8 @@ QImage OurCaption(const QString& text, int scale, const FontDesign& font) {
               box.width() * 4, box.width(), box.height());
   for (auto& p : pixels) p |= 0xFF000000u;
   return QImage(reinterpret_cast<const uchar*>(pixels.data()), box.width(), box.height(),
-                QImage::Format_RGB32).copy();
+                QImage::Format_RGB32)
+      .copy();
 }
 
 // Measured here (DejaVu Sans Bold, FreeType 2.12.1, Qt 6.4.2) the six captions below differ by
@@ -126,13 +128,16 @@ TEST_P(CaptionVsQt, MatchesTheLabelOnX) {
   const Difference d = Compare(ours, theirs);
   const QString name = (text[0] == ' ' ? "space-" : "") + QString(text).trimmed().left(1) + "-x" +
                        QString::number(scale);
-  std::printf("\"%s\" at scale %d: summed difference %ld of %ld; lit (%d,%d)-(%d,%d), Qt's (%d,%d)-(%d,%d)\n",
-              text, scale, d.summed, d.total, d.ours.left(), d.ours.top(), d.ours.right(), d.ours.bottom(),
-              d.theirs.left(), d.theirs.top(), d.theirs.right(), d.theirs.bottom());
+  std::printf(
+      "\"%s\" at scale %d: summed difference %ld of %ld; lit (%d,%d)-(%d,%d), Qt's "
+      "(%d,%d)-(%d,%d)\n",
+      text, scale, d.summed, d.total, d.ours.left(), d.ours.top(), d.ours.right(), d.ours.bottom(),
+      d.theirs.left(), d.theirs.top(), d.theirs.right(), d.theirs.bottom());
   if (std::getenv("CAPTION_SAVE")) SaveBoth(ours, theirs, name);
   ASSERT_FALSE(d.theirs.isEmpty()) << "Qt drew no caption";
   if (!d.BoxesAgree() || !d.Within()) SaveBoth(ours, theirs, name);
-  EXPECT_TRUE(d.BoxesAgree()) << "the caption's extent differs from Qt's; images in " CAPTION_OUT_DIR;
+  EXPECT_TRUE(d.BoxesAgree())
+      << "the caption's extent differs from Qt's; images in " CAPTION_OUT_DIR;
   EXPECT_TRUE(d.Within()) << "summed difference " << d.summed << " of " << d.total
                           << "; images in " CAPTION_OUT_DIR;
 }
@@ -154,7 +159,8 @@ TEST(CaptionVsQtTolerance, TellsAWrongFontApart) {
   FontDesign normal = *Label1().font;
   normal.weight = 400;
   for (const FontDesign& wrong : {larger, normal}) {
-    const Difference d = Compare(OurCaption("9 Ball Wins !", 1, wrong), QtCaption("9 Ball Wins !", 1));
+    const Difference d =
+        Compare(OurCaption("9 Ball Wins !", 1, wrong), QtCaption("9 Ball Wins !", 1));
     std::printf("%g pt, weight %d: summed difference %ld of %ld\n", wrong.points, wrong.weight,
                 d.summed, d.total);
     EXPECT_FALSE(d.BoxesAgree() && d.Within());

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "platform/wayland/wayland_font_match.h"
 
@@ -34,10 +33,15 @@ namespace {
 char32_t NextCodePoint(std::string_view& text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
-  const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                     : (lead >> 3) == 30 ? 4 : 0;
-  char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F
-                                                                           : lead & 0x07;
+  const int length = lead < 0x80         ? 1
+                     : (lead >> 5) == 6  ? 2
+                     : (lead >> 4) == 14 ? 3
+                     : (lead >> 3) == 30 ? 4
+                                         : 0;
+  char32_t c = length == 1   ? lead
+               : length == 2 ? lead & 0x1F
+               : length == 3 ? lead & 0x0F
+                             : lead & 0x07;
   bool ok = length > 0 && static_cast<std::size_t>(length) <= text.size();
   for (int i = 1; ok && i < length; ++i) {
     ok = (byte(i) & 0xC0) == 0x80;
@@ -68,26 +72,24 @@ std::uint32_t Blend(std::uint32_t fore, std::uint32_t back, unsigned coverage) {
 }  // namespace
 
 bool CaptionRaster::Face::Load(const FontMatch& match, double pixel_size) {
-  Face& f = *this;
   if (match.file.empty()) return false;
-  if (FT_New_Face(f.library, match.file.c_str(), match.index, &f.face) != 0) {
-    f.face = nullptr;
+  if (FT_New_Face(library, match.file.c_str(), match.index, &face) != 0) {
+    face = nullptr;
     return false;
   }
   // The pixel size in 1/64 as Qt sets it, after rounding the size to 1/100 of a pixel.
   const auto size = static_cast<FT_F26Dot6>(std::lround(pixel_size * 64));
-  if (FT_Set_Char_Size(f.face, 0, size, 0, 0) != 0) {
-    FT_Done_Face(f.face);
-    f.face = nullptr;
+  if (FT_Set_Char_Size(face, 0, size, 0, 0) != 0) {
+    FT_Done_Face(face);
+    face = nullptr;
     return false;
   }
-  f.design_metrics = match.hinting != Hinting::kFull;
-  f.load_flags = FT_LOAD_DEFAULT;
-  f.load_flags |= match.hinting == Hinting::kNone    ? FT_LOAD_NO_HINTING
-                  : match.hinting == Hinting::kLight ? FT_LOAD_TARGET_LIGHT
-                                                     : FT_LOAD_TARGET_NORMAL;
-  if (match.autohint) f.load_flags |= FT_LOAD_FORCE_AUTOHINT;
-  f.render_mode = match.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+  design_metrics = match.hinting != Hinting::kFull;
+  load_flags = FT_LOAD_DEFAULT | (match.hinting == Hinting::kNone    ? FT_LOAD_NO_HINTING
+                                  : match.hinting == Hinting::kLight ? FT_LOAD_TARGET_LIGHT
+                                                                     : FT_LOAD_TARGET_NORMAL);
+  if (match.autohint) load_flags |= FT_LOAD_FORCE_AUTOHINT;
+  render_mode = match.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
   return true;
 }
 
@@ -148,7 +150,9 @@ const std::string& CaptionRaster::FontFile() const { return file_; }
 
 void CaptionRaster::Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* pixels,
                          int stride_bytes, int width, int height) {
-  if (!pixels || width <= 0 || height <= 0 || stride_bytes < width * 4) return;
+  if (!pixels || width <= 0 || height <= 0 || stride_bytes % 4 != 0 || stride_bytes / 4 < width) {
+    return;
+  }
   if (text != cached_text_ || width != cached_width_ || height != cached_height_) {
     cached_text_ = text;
     cached_width_ = width;

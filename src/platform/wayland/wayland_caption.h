@@ -34,7 +34,8 @@ class CaptionRaster {
   const std::string& FontFile() const;
 
   // Fills the box with back and draws text (UTF-8) over it in fore. Colours are 0x00BBGGRR and
-  // plain (a system colour's flag is ignored); pixels are 0x00RRGGBB, rows stride_bytes apart.
+  // plain (a system colour's flag is ignored); pixels are 0x00RRGGBB, rows stride_bytes apart
+  // (a multiple of 4, at least 4 * width: any other stride, or no pixels, draws nothing).
   void Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* pixels,
             int stride_bytes, int width, int height);
 
