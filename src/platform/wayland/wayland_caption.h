@@ -7,7 +7,9 @@
 // Implements: a designed font resolved as Qt resolves it, grey-scale glyphs blended over the
 //   back colour, clipped to the label's box.
 // Lacks: word wrap, right and centre alignment, underline and strike-out, fallback faces for
-//   characters the face lacks (they draw as its missing-glyph box), system colours.
+//   characters the face lacks (they draw as its missing-glyph box), system colours, and Qt's
+//   shaper: kerning comes from the font's kern table alone, so pairs such as "AV" may sit a
+//   fraction of a pixel from where Qt puts them (the show's captions have no such pair).
 // Depends: FreeType, fontconfig.
 
 #include <cstdint>
