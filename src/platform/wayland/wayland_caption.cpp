@@ -3,6 +3,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +20,10 @@ struct CaptionRaster::Face {
   // Unhinted advances and glyphs placed at quarter pixels, as Qt does for light or no hinting;
   // with full hinting, whole-pixel advances and positions.
   bool design_metrics = true;
+  // Bold asked of a face that has none: Qt thickens the outlines, and so do we.
+  FT_Pos embolden = 0;
 
-  bool Load(const FontMatch& match, double pixel_size);
+  bool Load(const FontDesign& font, const FontMatch& match, double pixel_size);
   ~Face() {
     if (face) FT_Done_Face(face);
     if (library) FT_Done_FreeType(library);
@@ -71,7 +74,7 @@ std::uint32_t Blend(std::uint32_t fore, std::uint32_t back, unsigned coverage) {
 
 }  // namespace
 
-bool CaptionRaster::Face::Load(const FontMatch& match, double pixel_size) {
+bool CaptionRaster::Face::Load(const FontDesign& font, const FontMatch& match, double pixel_size) {
   if (match.file.empty()) return false;
   if (FT_New_Face(library, match.file.c_str(), match.index, &face) != 0) {
     face = nullptr;
@@ -90,6 +93,13 @@ bool CaptionRaster::Face::Load(const FontMatch& match, double pixel_size) {
                                                                      : FT_LOAD_TARGET_NORMAL);
   if (match.autohint) load_flags |= FT_LOAD_FORCE_AUTOHINT;
   render_mode = match.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+  // Qt's rule (QFontEngineFT::init): a scalable face lighter than bold, below 64 pixels, is
+  // thickened by a 24th of the em.
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (font.weight >= 700 && FT_IS_SCALABLE(face) && !(face->style_flags & FT_STYLE_FLAG_BOLD) &&
+      !FT_IS_FIXED_WIDTH(face) && os2 && os2->usWeightClass < 700 && pixel_size < 64) {
+    embolden = FT_MulFix(face->units_per_EM, face->size->metrics.y_scale) / 24;
+  }
   return true;
 }
 
@@ -135,9 +145,9 @@ CaptionRaster::CaptionRaster(const FontDesign& font, double pixels_per_point)
   const double pixel_size = std::floor(font.points * pixels_per_point * 100 + 0.5) / 100;
   if (!(pixel_size > 0)) return;
   FontMatch match = MatchFont(font, pixel_size);
-  if (!face_->Load(match, pixel_size)) {
+  if (!face_->Load(font, match, pixel_size)) {
     match = MatchFallbackFont(pixel_size);
-    if (!face_->Load(match, pixel_size)) return;
+    if (!face_->Load(font, match, pixel_size)) return;
   }
   file_ = match.file;
 }
@@ -177,7 +187,10 @@ void CaptionRaster::Draw(std::string_view text, Colour fore, Colour back, std::u
         int whole = 0;
         FT_Pos step = 0;
         Place(pen, face_->design_metrics, whole, step);
-        if (slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_Translate(&slot->outline, step, 0);
+        if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+          if (face_->embolden) FT_Outline_Embolden(&slot->outline, face_->embolden);
+          FT_Outline_Translate(&slot->outline, step, 0);
+        }
         if (FT_Render_Glyph(slot, face_->render_mode) == 0) {
           Accumulate(slot->bitmap, whole + slot->bitmap_left, baseline - slot->bitmap_top, width,
                      height, coverage_);
