@@ -8,10 +8,10 @@
 //   asked of a face without it), grey-scale glyphs blended over the back colour, clipped to
 //   the label's box.
 // Lacks: word wrap, right and centre alignment, underline and strike-out, slanted stand-ins for
-//   a missing italic face, fallback faces for
-//   characters the face lacks (they draw as its missing-glyph box), system colours, and Qt's
-//   shaper: kerning comes from the font's kern table alone, so pairs such as "AV" may sit a
-//   fraction of a pixel from where Qt puts them (the show's captions have no such pair).
+//   a missing italic face, fallback faces for characters the face lacks (they draw as its
+//   missing-glyph box), system colours, and Qt's shaper: kerning comes from the font's kern
+//   table alone, so pairs such as "AV" may sit a fraction of a pixel from where Qt puts them
+//   (the show's captions have no such pair).
 // Depends: FreeType, fontconfig.
 
 #include <cstdint>
