@@ -79,6 +79,30 @@ TEST(CaptionRaster, RedrawsWhenTheCaptionChanges) {
   EXPECT_EQ(four.pixels, again.pixels);
 }
 
+// A box that crosses the buffer's edges shows the part of the caption a whole box shows there,
+// and the buffer outside the box is left alone.
+TEST(CaptionRaster, ClipsABoxAtTheBuffersEdges) {
+  CaptionRaster raster(CaptionFont(), 96.0 / 72);
+  Canvas whole(129, 25), buffer(100, 30);
+  whole.Draw(raster, "9 Ball Wins !", kYellow, kBlue);
+  const PixelRect box{-20, -5, 109, 20};
+  raster.Draw("9 Ball Wins !", kYellow, kBlue, buffer.Box(), buffer.stride_px * 4, buffer.w,
+              buffer.h, box);
+  for (int y = -Canvas::kPad; y < buffer.h + Canvas::kPad; ++y) {
+    for (int x = -Canvas::kPad; x < buffer.w + Canvas::kPad; ++x) {
+      const bool in_box = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+      const std::uint32_t expected =
+          !buffer.Inside(x, y) || !in_box ? kGuard : whole.At(x - box.left, y - box.top);
+      ASSERT_EQ(buffer.At(x, y), expected) << x << "," << y;
+    }
+  }
+  // Wholly outside: nothing drawn.
+  const std::vector<std::uint32_t> before = buffer.pixels;
+  raster.Draw("9", kYellow, kBlue, buffer.Box(), buffer.stride_px * 4, buffer.w, buffer.h,
+              PixelRect{100, 0, 229, 25});
+  EXPECT_EQ(buffer.pixels, before);
+}
+
 TEST(CaptionRaster, SurvivesAnyBytesAndNoRoom) {
   CaptionRaster raster(CaptionFont(), 2 * 96.0 / 72);
   Canvas canvas(40, 12);

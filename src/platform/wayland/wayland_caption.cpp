@@ -160,52 +160,66 @@ const std::string& CaptionRaster::FontFile() const { return file_; }
 
 void CaptionRaster::Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* pixels,
                          int stride_bytes, int width, int height) {
-  if (!pixels || width <= 0 || height <= 0 || stride_bytes % 4 != 0 || stride_bytes / 4 < width) {
+  Draw(text, fore, back, pixels, stride_bytes, width, height, PixelRect{0, 0, width, height});
+}
+
+void CaptionRaster::Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* buffer,
+                         int stride_bytes, int buffer_width, int buffer_height, PixelRect box) {
+  if (!buffer || buffer_width <= 0 || buffer_height <= 0 || stride_bytes % 4 != 0 ||
+      stride_bytes / 4 < buffer_width || box.Empty()) {
     return;
   }
-  if (text != cached_text_ || width != cached_width_ || height != cached_height_) {
-    cached_text_ = text;
-    cached_width_ = width;
-    cached_height_ = height;
-    coverage_.assign(static_cast<std::size_t>(width) * height, 0);
-    if (FT_Face face = face_->face) {
-      // The baseline sits one ascent below the box's top, rounded to a row as Qt rounds it.
-      const FT_Pos ascent = FT_MulFix(face->ascender, face->size->metrics.y_scale);
-      const int baseline = static_cast<int>((ascent + 32) >> 6);
-      FT_Pos pen = 0;
-      FT_UInt previous = 0;
-      while (!text.empty() && (pen >> 6) < width) {
-        const FT_UInt glyph = FT_Get_Char_Index(face, NextCodePoint(text));
-        if (previous && glyph && FT_HAS_KERNING(face)) {
-          FT_Vector kern{};
-          FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
-          pen += kern.x;
-        }
-        previous = glyph;
-        if (FT_Load_Glyph(face, glyph, face_->load_flags) != 0) continue;
-        FT_GlyphSlot slot = face->glyph;
-        int whole = 0;
-        FT_Pos step = 0;
-        Place(pen, face_->design_metrics, whole, step);
-        if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-          if (face_->embolden) FT_Outline_Embolden(&slot->outline, face_->embolden);
-          FT_Outline_Translate(&slot->outline, step, 0);
-        }
-        if (FT_Render_Glyph(slot, face_->render_mode) == 0) {
-          Accumulate(slot->bitmap, whole + slot->bitmap_left, baseline - slot->bitmap_top, width,
-                     height, coverage_);
-        }
-        pen += face_->design_metrics ? slot->linearHoriAdvance >> 10
-                                     : (slot->metrics.horiAdvance + 32) & ~63;
-      }
-    }
-  }
+  const PixelRect shown = box.Intersect({0, 0, buffer_width, buffer_height});
+  if (shown.Empty()) return;
+  const PixelRect part{shown.left - box.left, shown.top - box.top, shown.right - box.left,
+                       shown.bottom - box.top};
+  if (!has_cache_ || text != cached_text_ || part != cached_part_) Rasterise(text, part);
   const std::uint32_t f = ToPixel(fore & 0x00FFFFFFu), b = ToPixel(back & 0x00FFFFFFu);
-  auto* row = reinterpret_cast<unsigned char*>(pixels);
-  for (int y = 0; y < height; ++y, row += stride_bytes) {
-    auto* out = reinterpret_cast<std::uint32_t*>(row);
-    const std::uint8_t* c = coverage_.data() + static_cast<std::size_t>(y) * width;
-    for (int x = 0; x < width; ++x) out[x] = c[x] ? Blend(f, b, c[x]) : b;
+  auto* row = reinterpret_cast<unsigned char*>(buffer) +
+              static_cast<std::ptrdiff_t>(shown.top) * stride_bytes;
+  const std::uint8_t* c = coverage_.data();
+  for (int y = shown.top; y < shown.bottom; ++y, row += stride_bytes) {
+    auto* out = reinterpret_cast<std::uint32_t*>(row) + shown.left;
+    for (int x = 0; x < shown.Width(); ++x, ++c) out[x] = *c ? Blend(f, b, *c) : b;
+  }
+}
+
+// Coverage of the caption over part of its box (box coordinates): only what is shown is kept.
+void CaptionRaster::Rasterise(std::string_view text, PixelRect part) {
+  has_cache_ = true;
+  cached_text_ = text;
+  cached_part_ = part;
+  coverage_.assign(static_cast<std::size_t>(part.Width()) * part.Height(), 0);
+  FT_Face face = face_->face;
+  if (!face) return;
+  // The baseline sits one ascent below the box's top, rounded to a row as Qt rounds it.
+  const FT_Pos ascent = FT_MulFix(face->ascender, face->size->metrics.y_scale);
+  const int baseline = static_cast<int>((ascent + 32) >> 6);
+  FT_Pos pen = 0;
+  FT_UInt previous = 0;
+  while (!text.empty() && (pen >> 6) < part.right) {
+    const FT_UInt glyph = FT_Get_Char_Index(face, NextCodePoint(text));
+    if (previous && glyph && FT_HAS_KERNING(face)) {
+      FT_Vector kern{};
+      FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
+      pen += kern.x;
+    }
+    previous = glyph;
+    if (FT_Load_Glyph(face, glyph, face_->load_flags) != 0) continue;
+    FT_GlyphSlot slot = face->glyph;
+    int whole = 0;
+    FT_Pos step = 0;
+    Place(pen, face_->design_metrics, whole, step);
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+      if (face_->embolden) FT_Outline_Embolden(&slot->outline, face_->embolden);
+      FT_Outline_Translate(&slot->outline, step, 0);
+    }
+    if (FT_Render_Glyph(slot, face_->render_mode) == 0) {
+      Accumulate(slot->bitmap, whole + slot->bitmap_left - part.left,
+                 baseline - slot->bitmap_top - part.top, part.Width(), part.Height(), coverage_);
+    }
+    pen += face_->design_metrics ? slot->linearHoriAdvance >> 10
+                                 : (slot->metrics.horiAdvance + 32) & ~63;
   }
 }
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "layout/designs.h"
+#include "layout/pixel_rect.h"
 
 namespace corvanta::wayland {
 
@@ -42,14 +43,22 @@ class CaptionRaster {
   // (a multiple of 4, at least 4 * width: any other stride, or no pixels, draws nothing).
   void Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* pixels,
             int stride_bytes, int width, int height);
+  // The same with the box at its place in a buffer of buffer_width x buffer_height pixels:
+  // only the part of the box inside the buffer is drawn, the rest of the buffer is left alone.
+  void Draw(std::string_view text, Colour fore, Colour back, std::uint32_t* buffer,
+            int stride_bytes, int buffer_width, int buffer_height, PixelRect box);
 
  private:
+  void Rasterise(std::string_view text, PixelRect part);
+
   struct Face;
   std::unique_ptr<Face> face_;
   std::string file_;
-  // The last caption's coverage over the box: the show redraws the same caption many times.
+  // The last caption's coverage over the part of the box shown: the show redraws the same
+  // caption in the same place many times.
+  bool has_cache_ = false;
   std::string cached_text_;
-  int cached_width_ = -1, cached_height_ = -1;
+  PixelRect cached_part_;
   std::vector<std::uint8_t> coverage_;
 };
 
