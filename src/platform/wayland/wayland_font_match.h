@@ -20,10 +20,10 @@ struct FontMatch {
 };
 
 // The designed face if installed; else what fontconfig puts in its place for the design's
-// weight and slant among the sans-serif faces, as Qt's stand-in is; else "sans-serif:bold".
-// The fallback's file is also returned, so that a caller whose first file fails to load can
-// try it (the first pattern's file may exist in fontconfig's cache and no longer on disk).
+// weight and slant among the sans-serif faces, as Qt's stand-in is.
 FontMatch MatchFont(const FontDesign& font, double pixel_size);
+// "sans-serif:bold", for a caller whose first file fails to load (fontconfig's cache may name
+// a file that is no longer on disk).
 FontMatch MatchFallbackFont(double pixel_size);
 
 }  // namespace corvanta::wayland
