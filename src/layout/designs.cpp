@@ -11,11 +11,12 @@ namespace {
 
 constexpr std::string_view kSpeeds[] = {"Fast", "Medium", "Slow"};
 
+// The show window's hidden picture box Picture1 is no control here: nothing of it is ever
+// seen, and the sprite sheet it holds reaches the handlers as a picture (MainControls). picBox
+// has no colours: its surface is black until drawn on, whatever the toolkit.
 const ControlDesign kMainControls[] = {
-    {.name = "Picture1", .kind = ControlKind::kPictureBox, .left = 1440, .top = 600,
-     .width = 2655, .height = 2175, .visible = false, .picture = PictureId::kSpriteSheet},
     {.name = "picBox", .kind = ControlKind::kPictureBox, .width = 1215, .height = 495,
-     .enabled = false, .back_colour = 0x00000000, .fore_colour = kWindowTextColour},
+     .enabled = false},
     {.name = "Label1", .kind = ControlKind::kLabel, .container = "picBox", .width = 1935,
      .height = 375, .caption = "Label1", .visible = false, .back_colour = 0x00000000,
      .fore_colour = 0x0080FFFF,
@@ -79,7 +80,6 @@ const FormDesign kMainDesign = {.name = "frmMain",
                                 .caption = "",
                                 .client_width = 4680,
                                 .client_height = 3195,
-                                .border = Border::kNone,
                                 .back_colour = 0x00000000,
                                 .has_icon = true,
                                 .controls = kMainControls};
@@ -88,7 +88,6 @@ const FormDesign kSettingsDesign = {.name = "frmSettings",
                                     .caption = "Corvanta Settings",
                                     .client_width = 7215,
                                     .client_height = 3510,
-                                    .border = Border::kFixedDialog,
                                     .centred = true,
                                     .controls = kSettingsControls};
 

@@ -1,6 +1,6 @@
 #pragma once
 // The two windows as designed: every control with its place in twips, colours, font, caption,
-// tab order and visibility. Both backends build their windows from these descriptions alone.
+// tab order and visibility. Every backend builds its windows from these descriptions alone.
 
 #include <cstdint>
 #include <optional>
@@ -15,12 +15,10 @@ namespace corvanta {
 // in its low byte.
 using Colour = std::uint32_t;
 inline constexpr Colour kSystemColourFlag = 0x80000000u;
-inline constexpr Colour kWindowTextColour = 0x80000008u;
 
 enum class ControlKind { kPictureBox, kLabel, kTimer, kFrame, kButton, kDropDownList, kImage };
 enum class Align { kLeft, kRight, kCentre };
-enum class PictureId { kNone, kSpriteSheet, kNineBall };
-enum class Border { kNone, kFixedDialog };
+enum class PictureId { kNone, kNineBall };
 
 struct FontDesign {
   std::string_view face{};
@@ -53,7 +51,6 @@ struct FormDesign {
   std::string_view name{};
   std::string_view caption{};
   Twips client_width = 0, client_height = 0;
-  Border border = Border::kNone;
   bool centred = false;
   bool in_task_bar = false;
   std::optional<Colour> back_colour{};

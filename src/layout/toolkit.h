@@ -1,7 +1,9 @@
 #pragma once
 // The seam: every service the program asks of its platform, in one interface. The Win32 and
 // Qt backends each implement it in their own folder; the fake under tests/ implements it in
-// memory. Nothing here names a platform type.
+// memory; a new backend implements it in src/platform/<name>/, with the controls
+// (controls.h), the store (settings_store.h) and the dialog's widgets (settings_dialog_plan.h).
+// Nothing here names a platform type.
 
 #include <cstdint>
 #include <string>

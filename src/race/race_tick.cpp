@@ -43,6 +43,12 @@ void frmMain::tmrRight_Timer() {
   }
 }
 
+void frmMain::ResetRace() {
+  sngBallPos.fill(0);
+  iFrame = 0;
+  iRaceState = kRacing;
+}
+
 void frmMain::tmrDown_Timer() {
   if (!Racing()) return;
   if (iFrame > 8) {

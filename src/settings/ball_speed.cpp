@@ -7,8 +7,9 @@
 namespace corvanta {
 
 std::int16_t ReadBallSpeed(SettingsStore& store) {
-  const std::string text = store.GetSetting(kAppName, kSettingsSection, kBallSpeedKey, "1");
-  return RoundToInt16(text).value_or(1);
+  const std::string text =
+      store.GetSetting(kAppName, kSettingsSection, kBallSpeedKey, std::to_string(kSpeedMedium));
+  return RoundToInt16(text).value_or(kSpeedMedium);
 }
 
 bool WriteBallSpeed(SettingsStore& store, std::int16_t speed) {

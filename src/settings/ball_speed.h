@@ -12,8 +12,12 @@ inline constexpr std::string_view kAppName = "Corvanta Screen Saver";
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kBallSpeedKey = "BALL_SPEED";
 
-// The stored speed. Anything unreadable, empty, non-numeric or beyond 16 bits gives Medium (1);
-// values outside 0..2 are kept as they are, for each reader to deal with.
+// The stored codes of the speeds, named after the dialog's captions; the code is the caption's
+// place in the list.
+inline constexpr std::int16_t kSpeedFast = 0, kSpeedMedium = 1, kSpeedSlow = 2;
+
+// The stored speed. Anything unreadable, empty, non-numeric or beyond 16 bits gives Medium;
+// values outside Fast..Slow are kept as they are, for each reader to deal with.
 std::int16_t ReadBallSpeed(SettingsStore& store);
 
 // Stores the speed; false when the store refused the write.

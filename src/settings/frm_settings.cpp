@@ -17,7 +17,8 @@ void frmSettings::Form_Load() {
   const Version app = kit_.App();
   c_->Label6.SetCaption("Version " + std::to_string(app.Major) + "." + std::to_string(app.Minor) +
                         "." + std::to_string(app.Revision));
-  c_->Combo1.SetListIndex(v >= 0 && v <= 2 ? v : 0);
+  // A stored code the list does not have shows as Fast.
+  c_->Combo1.SetListIndex(v >= kSpeedFast && v <= kSpeedSlow ? v : kSpeedFast);
 }
 
 void frmSettings::btnOK_Click() {
@@ -29,9 +30,9 @@ void frmSettings::btnCancel_Click() { c_->form.Unload(); }
 
 void frmSettings::SaveBallSpeed() {
   std::int16_t index = c_->Combo1.ListIndex();
-  if (index < 0 || index > 2) index = 0;
+  if (index < kSpeedFast || index > kSpeedSlow) index = kSpeedFast;
   iBallSpeed_ = index;
-  if (!WriteBallSpeed(kit_.Store(), index)) iBallSpeed_ = 0;
+  if (!WriteBallSpeed(kit_.Store(), index)) iBallSpeed_ = kSpeedFast;
 }
 
 }  // namespace corvanta

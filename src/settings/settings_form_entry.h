@@ -9,7 +9,7 @@
 
 namespace corvanta {
 
-// OK stores the chosen speed and sets ball_speed to it, or to 0 when the store refuses.
+// OK stores the chosen speed and sets ball_speed to it, or to Fast when the store refuses.
 std::unique_ptr<SettingsFormEvents> NewSettingsForm(Toolkit& kit, std::int16_t& ball_speed);
 
 }  // namespace corvanta

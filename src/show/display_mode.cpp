@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "layout/twips.h"
+#include "race/race_geometry.h"
 #include "show/display_form_entry.h"
 #include "show/frm_main.h"
 
@@ -12,10 +13,6 @@ namespace corvanta {
 namespace {
 
 using namespace user32;
-
-// Eleven lanes of a ball each; in a shorter window balls shrink to a lane.
-constexpr std::int32_t kCellPixels = 32;
-constexpr std::int32_t kLanes = 11;
 
 }  // namespace
 
@@ -30,9 +27,7 @@ bool frmMain::DisplayLoad(Hwnd host, std::optional<std::int16_t> speed) {
   const Hwnd own = c_.form.hWnd();
   kit_.SetWindowLongA(own, GWL_STYLE, kit_.GetWindowLongA(own, GWL_STYLE) | WS_CHILD);
   kit_.SetParent(own, hwndPreview);
-  sngBallPos.fill(0);
-  iFrame = 0;
-  iRaceState = 0;
+  ResetRace();
   DrawRace();
   kit_.SetWindowPos(own, 0, 0, 0, rcPreview.Right, rcPreview.Bottom,
                     SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -61,12 +56,13 @@ bool frmMain::FitToHost() {
   c_.picBox.SetHeight(height);
   sngCellW = tpp_x * kCellPixels;
   sngCellH = tpp_y * kCellPixels;
-  sngLaneH = static_cast<float>(static_cast<double>(height) / kLanes);
-  // Whole pixels, rounded down: a ball a pixel too tall would touch the next lane's.
+  sngLaneH = LaneHeight(height);
+  // In a window too short for whole cells a ball shrinks to its lane, in whole pixels rounded
+  // down: a ball a pixel too tall would touch the next lane's.
   const std::int32_t ball_px = std::min(kCellPixels, std::max(height_px / kLanes, 1));
   sngBallW = tpp_x * static_cast<float>(ball_px);
   sngBallH = tpp_y * static_cast<float>(ball_px);
-  sngFinish = static_cast<float>(static_cast<double>(width) * 0.95);
+  sngFinish = FinishLine(width);
   c_.Label1.SetTop(height / 2.0f);
   c_.Label1.SetLeft(width / 2.0f);
   return true;

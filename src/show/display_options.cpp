@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "layout/version.h"
+#include "settings/ball_speed.h"
 
 namespace corvanta {
 namespace {
@@ -76,9 +77,9 @@ std::string IdProblem(std::string_view text, std::uint32_t& value) {
 }
 
 std::optional<std::int16_t> SpeedNamed(std::string_view name) {
-  if (name == "fast") return 0;
-  if (name == "medium") return 1;
-  if (name == "slow") return 2;
+  if (name == "fast") return kSpeedFast;
+  if (name == "medium") return kSpeedMedium;
+  if (name == "slow") return kSpeedSlow;
   return std::nullopt;
 }
 
@@ -107,12 +108,12 @@ bool ValueOf(const std::vector<std::string>& args, std::size_t& i, std::string_v
 }  // namespace
 
 DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
-                                   const std::optional<std::string>& saver_window) {
+                                   const std::optional<HostWindowText>& host_window) {
   // A variable set to nothing is as good as unset, as shells treat it.
-  const bool have_saver_window = saver_window && !saver_window->empty();
-  // Lockers start a display mode with no argument and the window in the variable; without
-  // the variable an empty command line stays the switches' business.
-  if (args.empty() && !have_saver_window) return {};
+  const bool have_host_window = host_window && !host_window->text.empty();
+  // Lockers start a display mode with no argument and the host window in their environment;
+  // without one an empty command line stays the switches' business.
+  if (args.empty() && !have_host_window) return {};
   if (!args.empty() && (args[0].empty() || args[0][0] != '-')) return {};
 
   DisplayOptions o;
@@ -153,13 +154,13 @@ DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
 
   // The daemon's settings dialog previews a mode by adding --window-id to its --root command
   // line: the window named outright is the one meant.
-  if (!window && !root && !have_saver_window) {
+  if (!window && !root && !have_host_window) {
     return Error("no window to draw in: give --root or --window-id ID");
   }
-  if (!window && have_saver_window) {
+  if (!window && have_host_window) {
     std::uint32_t id = 0;
-    const std::string problem = IdProblem(*saver_window, id);
-    if (!problem.empty()) return Error("XSCREENSAVER_WINDOW: " + problem);
+    const std::string problem = IdProblem(host_window->text, id);
+    if (!problem.empty()) return Error(std::string(host_window->source) + ": " + problem);
     window = id;
   }
   o.action = Action::kRun;

@@ -1,7 +1,8 @@
 #pragma once
-// The command line of a display mode: the way X screen-saver daemons and screen lockers start a
-// program to draw in a window they hand it. Switches of the "/S" family are not read here; a
-// command line that is not a display mode's is left to them untouched.
+// The command line of a display mode: the way screen-saver daemons and screen lockers start a
+// program to draw in a host window they hand it. Switches of the "/S" family are not read
+// here; a command line that is not a display mode's is left to them untouched. What a window
+// id names is the business of the backend that owns the window system.
 
 #include <cstdint>
 #include <optional>
@@ -9,23 +10,30 @@
 #include <string_view>
 #include <vector>
 
-
 namespace corvanta {
 
 struct DisplayOptions {
   enum class Action { kNotDisplayMode, kRun, kHelp, kVersion, kError };
   Action action = Action::kNotDisplayMode;
-  // kRun: the X window to draw in; nullopt means the root window.
+  // kRun: the id of the host window to draw in; nullopt when none is named ("--root" alone),
+  // which leaves the choice to the backend: the whole screen, its root window on X.
   std::optional<std::uint32_t> window;
-  // This run's speed (0 fast, 1 medium, 2 slow); nullopt keeps the stored one.
+  // This run's speed (kSpeedFast, kSpeedMedium or kSpeedSlow); nullopt keeps the stored one.
   std::optional<std::int16_t> speed;
   std::string error;  // kError: one line naming the problem
 };
 
-// args are the arguments after the program's name; saver_window is $XSCREENSAVER_WINDOW, or
-// nullopt when unset.
+// A host window named outside the command line, as some hosts do in their environment: the
+// text as the host gave it, and the name it came under, which a message about it starts with.
+struct HostWindowText {
+  std::string_view source;
+  std::string text;
+};
+
+// args are the arguments after the program's name; host_window is the host window the
+// environment names, nullopt when it names none.
 DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
-                                   const std::optional<std::string>& saver_window);
+                                   const std::optional<HostWindowText>& host_window);
 
 std::string DisplayUsage();
 // "corvanta" and the version, as --version prints it.

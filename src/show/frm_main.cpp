@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "race/race_geometry.h"
 #include "settings/ball_speed.h"
 #include "settings/settings_form_entry.h"
 #include "show/main_form_entry.h"
@@ -69,10 +70,8 @@ void frmMain::Form_Load() {
     // From here on a second instance finds no marker and is refused.
     kit_.ClipboardClear();
     FullScreenSetUp();
-    sngFinish = static_cast<float>(static_cast<double>(kit_.ScreenWidth()) * 0.95);
-    sngBallPos.fill(0);
-    iFrame = 0;
-    iRaceState = 0;
+    sngFinish = FinishLine(kit_.ScreenWidth());
+    ResetRace();
     DrawRace();
     FullScreenShowing();
   } else {
@@ -83,9 +82,10 @@ void frmMain::Form_Load() {
 void frmMain::LoadBallSpeed() { iBallSpeed = ReadBallSpeed(kit_.Store()); }
 
 void frmMain::SetBallStep() {
-  if (iBallSpeed == 2) {
+  // Any code that is neither Slow nor Fast runs at Medium's step.
+  if (iBallSpeed == kSpeedSlow) {
     sngStep = 100;
-  } else if (iBallSpeed == 0) {
+  } else if (iBallSpeed == kSpeedFast) {
     sngStep = 400;
   } else {
     sngStep = 200;

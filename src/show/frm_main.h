@@ -28,6 +28,8 @@ class frmMain final : public MainFormEvents {
   void LoadBallSpeed();
   void SetBallStep();
   void DrawRace();
+  // Every ball back at the start, the first rolling frame, racing: a new race, not yet drawn.
+  void ResetRace();
   void OnTop(const Boolean& b);  // write-only
 
   // The race inside a window someone else owns (a screen-saver daemon's, a locker's), instead

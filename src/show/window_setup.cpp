@@ -1,5 +1,6 @@
 // The two shapes of the show window: a child of the host's preview window, or the whole screen.
 
+#include "race/race_geometry.h"
 #include "show/frm_main.h"
 
 namespace corvanta {
@@ -41,11 +42,11 @@ void frmMain::FitToScreen() {
   c_.form.Move(0, 0, width, height);
   c_.picBox.SetWidth(width);
   c_.picBox.SetHeight(height);
-  sngCellW = kit_.TwipsPerPixelX() * 32;
-  sngCellH = kit_.TwipsPerPixelY() * 32;
+  sngCellW = kit_.TwipsPerPixelX() * kCellPixels;
+  sngCellH = kit_.TwipsPerPixelY() * kCellPixels;
   sngBallW = sngCellW;
   sngBallH = sngCellH;
-  sngLaneH = static_cast<float>(static_cast<double>(height) / 11.0);
+  sngLaneH = LaneHeight(height);
   c_.Label1.SetTop(height / 2.0f);
   c_.Label1.SetLeft(width / 2.0f);
 }

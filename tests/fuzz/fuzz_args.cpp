@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (end > at) args.push_back(command.substr(at, end - at));
     at = end + 1;
   }
-  const std::optional<std::string> env =
-      flags & 0x80 ? std::optional<std::string>(args.empty() ? "" : args.back()) : std::nullopt;
+  std::optional<HostWindowText> env;
+  if (flags & 0x80) env = HostWindowText{"XSCREENSAVER_WINDOW", args.empty() ? "" : args.back()};
   const DisplayOptions o = ParseDisplayOptions(args, env);
   if (o.action == DisplayOptions::Action::kError &&
       (o.error.empty() || o.error.size() > 200 || o.error.find('\n') != std::string::npos)) {

@@ -39,9 +39,6 @@ TEST(QtMainForm, IsBuiltAsDesigned) {
   EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::black));
   EXPECT_FALSE(w->windowIcon().isNull());
 
-  auto* picture1 = w->findChild<QWidget*>("Picture1");
-  ASSERT_TRUE(picture1);
-  EXPECT_TRUE(picture1->isHidden());
   auto* picBox = w->findChild<QWidget*>("picBox");
   ASSERT_TRUE(picBox);
   EXPECT_FALSE(picBox->isEnabled());

@@ -12,8 +12,11 @@ namespace {
 using Action = DisplayOptions::Action;
 using Args = std::vector<std::string>;
 
+// env is the host window as the X backend hands it over from the daemon's variable.
 DisplayOptions Parse(const Args& args, std::optional<std::string> env = std::nullopt) {
-  return ParseDisplayOptions(args, env);
+  std::optional<HostWindowText> host;
+  if (env) host = HostWindowText{"XSCREENSAVER_WINDOW", *env};
+  return ParseDisplayOptions(args, host);
 }
 
 TEST(DisplayOptions, SwitchesAndEmptyCommandLinesAreNotADisplayMode) {
@@ -105,6 +108,13 @@ TEST(DisplayOptions, AGarbledDaemonVariableIsReportedNotIgnored) {
       EXPECT_EQ(o.error.rfind("XSCREENSAVER_WINDOW: ", 0), 0u) << o.error;
     }
   }
+  // The message names whatever the backend says the id came from, and nothing else.
+  const auto other = ParseDisplayOptions({"--root"}, HostWindowText{"LOCKER_WINDOW", "zz"});
+  EXPECT_EQ(other.action, Action::kError);
+  EXPECT_EQ(other.error.rfind("LOCKER_WINDOW: \"zz\" is not a window id", 0), 0u) << other.error;
+  EXPECT_EQ(other.error.find("XSCREENSAVER"), std::string::npos) << other.error;
+  // A window named outright leaves a garbled one unread.
+  EXPECT_EQ(Parse({"--window-id", "9"}, "garbage").window, 9u);
 }
 
 TEST(DisplayOptions, WindowIdsReadAsTheyAreWritten) {

@@ -82,15 +82,9 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
   widget_->setAutoFillBackground(true);
   QImage icon;
   const auto ico = IconFile();
-  if (icon.loadFromData(ico.data(), static_cast<int>(ico.size()), "ICO")) {
+  if (kMainDesign.has_icon && icon.loadFromData(ico.data(), static_cast<int>(ico.size()), "ICO")) {
     widget_->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   }
-
-  const ControlDesign& picture1 = kMainDesign.Control("Picture1");
-  auto* holder = new QWidget(widget_.get());
-  holder->setObjectName("Picture1");
-  holder->setGeometry(scale.Rect(picture1));
-  holder->setVisible(picture1.visible);
 
   const ControlDesign& box = kMainDesign.Control("picBox");
   picBox_ = std::make_unique<QtPictureBox>(scale.x, scale.y, box.width, box.height, widget_.get());
@@ -114,7 +108,7 @@ QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
   QObject::connect(&grab_retry_, &QTimer::timeout, [this] { GrabInput(); });
 
   // The native window exists from here on, so the task bar hint is in place before any map.
-  x11::SkipTaskbar(static_cast<x11::XWindow>(widget_->winId()));
+  if (!kMainDesign.in_task_bar) x11::SkipTaskbar(static_cast<x11::XWindow>(widget_->winId()));
   kit_.SetMainForm(this);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // frmMain on Qt: a borderless black top-level widget built from the design, with the drawing
-// surface picBox (input passes through it), the hidden sprite holder Picture1, the caption
-// Label1 inside picBox and the two timers, ticking from creation. Input and ticks go to the
+// surface picBox (input passes through it), the caption Label1 inside picBox and the two
+// timers, ticking from creation. Input and ticks go to the
 // bound handlers; after each, only what the surface records as changed is repainted.
 
 #include <QPointer>

@@ -6,10 +6,10 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
-#include <map>
+#include <optional>
 #include <vector>
 
+#include "layout/settings_dialog_plan.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_x11.h"
 
@@ -32,7 +32,12 @@ class SettingsDialog : public QDialog, public Window {
   void Move(Twips, Twips, Twips, Twips) override {}  // the dialog's place is fixed: centred
   void Show() override { show(); }
   void Refresh() override { repaint(); }
-  void Unload() override { done(QDialog::Rejected); }
+  void Unload() override {
+    unloaded = true;
+    done(QDialog::Rejected);
+  }
+
+  bool unloaded = false;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override {
@@ -90,6 +95,55 @@ QWidget* MakeControl(const ControlDesign& c, const Scale& scale, QWidget* parent
   return w;
 }
 
+// Qt widgets nest: each control is made inside its container's widget, at its own place there.
+class QtDialogWidgets final : public SettingsDialogWidgets {
+ public:
+  QtDialogWidgets(SettingsDialog& dialog, const Scale& scale, SettingsFormEvents& events,
+                  std::size_t count)
+      : dialog_(dialog), scale_(scale), events_(events), made_(count, nullptr) {}
+
+  PixelRect SizeClient(Twips width, Twips height) override {
+    // Placed by us rather than by QDialog, which guesses a 10 x 40 frame when no window
+    // manager reports one and so opens off centre: the frame is the window manager's business.
+    const QSize size(scale_.PxX(width), scale_.PxY(height));
+    dialog_.setFixedSize(size);
+    return {0, 0, size.width(), size.height()};
+  }
+  PixelRect Screen() override {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {0, 0, dialog_.width(), dialog_.height()};
+    const QRect area = screen->geometry();
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+  }
+  void MoveTo(int x, int y) override { dialog_.move(x, y); }
+  void Make(std::size_t index, const ControlDesign& design, std::optional<std::size_t> container,
+            Twips, Twips) override {
+    made_[index] = MakeControl(design, scale_, container ? made_[*container] : &dialog_);
+  }
+  void TabAfter(std::size_t before, std::size_t after) override {
+    QWidget::setTabOrder(made_[before], made_[after]);
+  }
+  void OnClick(std::size_t button, Handler handler) override {
+    QObject::connect(static_cast<QPushButton*>(made_[button]), &QPushButton::clicked,
+                     [&events = events_, handler] { (events.*handler)(); });
+  }
+  void Focus(std::size_t index) override { made_[index]->setFocus(); }
+  SettingsControls Controls(std::size_t combo, std::size_t label6) override {
+    combo_.emplace(static_cast<QComboBox*>(made_[combo]));
+    label6_.emplace(static_cast<QLabel*>(made_[label6]), scale_);
+    return {dialog_, *combo_, *label6_};
+  }
+  bool Unloaded() const override { return dialog_.unloaded; }
+
+ private:
+  SettingsDialog& dialog_;
+  const Scale& scale_;
+  SettingsFormEvents& events_;
+  std::vector<QWidget*> made_;
+  std::optional<QtComboBox> combo_;
+  std::optional<QtLabel> label6_;
+};
+
 }  // namespace
 
 void RunSettingsDialog(SettingsFormEvents& events, const Scale& scale) {
@@ -97,48 +151,10 @@ void RunSettingsDialog(SettingsFormEvents& events, const Scale& scale) {
   SettingsDialog dialog;
   dialog.setObjectName(Q(design.name));
   dialog.setWindowTitle(Q(design.caption));
-  const QSize size(scale.PxX(design.client_width), scale.PxY(design.client_height));
-  dialog.setFixedSize(size);
-  // Placed here rather than by QDialog, which guesses a 10 x 40 frame when no window manager
-  // reports one and so opens off centre.
-  if (design.centred) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->geometry();
-      dialog.move(area.x() + (area.width() - size.width()) / 2,
-                  area.y() + (area.height() - size.height()) / 2);
-    }
-  }
-
-  std::map<std::string_view, QWidget*> made;
-  std::vector<std::pair<int, QWidget*>> tab_order;
-  for (const ControlDesign& c : design.controls) {
-    QWidget* parent = c.container.empty() ? &dialog : made.at(c.container);
-    QWidget* w = MakeControl(c, scale, parent);
-    if (!w) continue;
-    made[c.name] = w;
-    if (c.tab_index >= 0 && w->focusPolicy() & Qt::TabFocus) tab_order.emplace_back(c.tab_index, w);
-  }
-  std::sort(tab_order.begin(), tab_order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
-  }
-
-  const auto control = [&](std::string_view name) { return made.at(design.Control(name).name); };
-  QtComboBox combo1(static_cast<QComboBox*>(control("Combo1")));
-  QtLabel label6(static_cast<QLabel*>(control("Label6")), scale);
-  QObject::connect(static_cast<QPushButton*>(control("btnOK")), &QPushButton::clicked,
-                   [&events] { events.btnOK_Click(); });
-  QObject::connect(static_cast<QPushButton*>(control("btnCancel")), &QPushButton::clicked,
-                   [&events] { events.btnCancel_Click(); });
-
-  // Like frmMain, the dialog stays out of the task bar; set before its first map.
-  x11::SkipTaskbar(static_cast<x11::XWindow>(dialog.winId()));
-
-  events.Attach({dialog, combo1, label6});
-  events.Form_Load();
-  // The focus starts in the first control of the tab order that can take it.
-  if (!tab_order.empty()) tab_order.front().second->setFocus();
+  // Set before the dialog's first map, which is when window managers read it.
+  if (!design.in_task_bar) x11::SkipTaskbar(static_cast<x11::XWindow>(dialog.winId()));
+  QtDialogWidgets widgets(dialog, scale, events, design.controls.size());
+  BuildSettingsDialog(design, widgets, events);
   dialog.exec();
 }
 

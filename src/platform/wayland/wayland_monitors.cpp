@@ -10,7 +10,9 @@ namespace corvanta::wayland {
 
 Monitor WaylandMonitors::Of(const Output& o) const {
   const int s = race_scale_;
-  return {o.x * s, o.y * s, o.width * s, o.height * s, o.output == race_output_};
+  const Output* race = race_output_ ? globals_.Find(race_output_) : nullptr;
+  const int ox = race ? race->x : 0, oy = race ? race->y : 0;
+  return {(o.x - ox) * s, (o.y - oy) * s, o.width * s, o.height * s, o.output == race_output_};
 }
 
 std::vector<Monitor> WaylandMonitors::List() const {

@@ -1,8 +1,9 @@
 #pragma once
 // The outputs as monitors, and the black covers over them. A monitor is an output's place in
-// the desktop's layout (xdg-output), counted in the race output's pixels: logical units times
-// that output's scale, so that a distance means the same number of twips over a cover as over
-// the race. The race's output is the primary. A cover is a black overlay layer surface on its
+// the desktop's layout (xdg-output), counted from the race output's corner, as Windows counts
+// from the primary's, and in the race output's pixels: logical units times that output's
+// scale, so that a distance means the same number of twips over a cover as over the race. The
+// race's output is the primary, and stays where the show started however the layout moves. A cover is a black overlay layer surface on its
 // output, with no keyboard; it goes when its output goes, whatever the show says after.
 
 #include <functional>

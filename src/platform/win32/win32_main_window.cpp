@@ -60,7 +60,7 @@ MainWindow::MainWindow(HINSTANCE instance, const Metrics& m, const FormDesign& d
                           m_.PxX(design.client_width), m_.PxY(design.client_height), nullptr,
                           nullptr, instance, this);
 
-  // Picture1 is never shown: the sprite sheet it holds is handed to the form as a picture.
+  // No window for Picture1, which is never seen: the sprite sheet reaches the form as a picture.
   const ControlDesign& pic = design.Control("picBox");
   pic_box_.emplace(m_, pic, hwnd_, instance);
 
@@ -151,10 +151,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == WM_SYSKEYDOWN && lifecycle_.Live()) break;
       return 0;
     }
-    case WM_LBUTTONDOWN: MouseDown(1, lp); return 0;
-    case WM_RBUTTONDOWN: MouseDown(2, lp); return 0;
-    case WM_MBUTTONDOWN: MouseDown(4, lp); return 0;
-    case WM_XBUTTONDOWN: MouseDown(0, lp); return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: MouseDown(PressedButton(msg), lp); return 0;
+    case WM_XBUTTONDOWN: MouseDown(PressedButton(msg), lp); return TRUE;
     case WM_MOUSEMOVE: {
       std::int16_t button = ButtonState(wp);
       std::int16_t shift = ShiftState();

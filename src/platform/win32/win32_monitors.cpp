@@ -118,11 +118,7 @@ LRESULT Win32Monitors::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_XBUTTONDOWN:
       if (to != nullptr) {
         const POINT p = DesktopPoint(hwnd, lp);
-        const std::int16_t button = msg == WM_LBUTTONDOWN   ? 1
-                                    : msg == WM_RBUTTONDOWN ? 2
-                                    : msg == WM_MBUTTONDOWN ? 4
-                                                            : 0;
-        to->Cover_MouseDown(button, ShiftState(), p.x, p.y);
+        to->Cover_MouseDown(PressedButton(msg), ShiftState(), p.x, p.y);
       }
       return msg == WM_XBUTTONDOWN ? TRUE : 0;
     case WM_KEYDOWN:

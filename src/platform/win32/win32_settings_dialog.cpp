@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "layout/designs.h"
+#include "layout/settings_dialog_plan.h"
 #include "win32_controls.h"
 
 namespace corvanta::win32 {
 namespace {
 
-// Not IDOK (1) or IDCANCEL (2): those are what Enter and Escape send.
-constexpr int kOkId = 101;
-constexpr int kCancelId = 102;
-constexpr int kFirstOtherId = 110;
+// Control n has the id kFirstId + n. Never IDOK (1) or IDCANCEL (2): those are what Enter and
+// Escape send.
+constexpr int kFirstId = 100;
 
 class DialogForm final : public Window {
  public:
@@ -44,6 +44,7 @@ struct Context {
   std::optional<Win32Combo> combo;
   std::optional<Win32Label> label6;
   HBITMAP nine_ball = nullptr;
+  std::vector<SettingsDialogWidgets::Handler> clicks;  // by control id less kFirstId
 };
 
 // An empty dialog box with the default dialog font; the controls are added at run time, where
@@ -72,10 +73,10 @@ std::vector<DWORD> EmptyTemplate(const FormDesign& design) {
   return aligned;
 }
 
-HWND CreateControl(Context& ctx, HWND dialog, const ControlDesign& d, const ControlDesign* frame,
+// Every control is a child of the dialog itself, a group box's contents too: they sit at their
+// place in the client area.
+HWND CreateControl(Context& ctx, HWND dialog, const ControlDesign& d, Twips left, Twips top,
                    int id) {
-  const Twips left = d.left + (frame != nullptr ? frame->left : 0);
-  const Twips top = d.top + (frame != nullptr ? frame->top : 0);
   const Metrics& m = ctx.m;
   int x = m.PxX(left), y = m.PxY(top), cx = m.PxX(d.width), cy = m.PxY(d.height);
   const char* cls = "STATIC";
@@ -92,13 +93,13 @@ HWND CreateControl(Context& ctx, HWND dialog, const ControlDesign& d, const Cont
       break;
     case ControlKind::kDropDownList:
       cls = "COMBOBOX";
-      style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+      style |= CBS_DROPDOWNLIST | WS_VSCROLL;
       // A drop-down list's height is that of the field plus its open list.
       cy += cy * static_cast<int>(d.entries.size() + 1);
       break;
     case ControlKind::kButton:
       cls = "BUTTON";
-      style |= BS_PUSHBUTTON | WS_TABSTOP;
+      style |= BS_PUSHBUTTON;
       break;
     case ControlKind::kImage:
       style |= SS_BITMAP;
@@ -106,6 +107,7 @@ HWND CreateControl(Context& ctx, HWND dialog, const ControlDesign& d, const Cont
     default:
       return nullptr;
   }
+  if (TakesFocus(d.kind)) style |= WS_TABSTOP;
   HWND h = CreateWindowExA(0, cls, std::string(d.caption).c_str(), style, x, y, cx, cy, dialog,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ctx.instance,
                            nullptr);
@@ -123,39 +125,54 @@ HWND CreateControl(Context& ctx, HWND dialog, const ControlDesign& d, const Cont
   return h;
 }
 
-void PlaceCentred(HWND dialog, const FormDesign& design, const Metrics& m) {
-  RECT r{0, 0, m.PxX(design.client_width), m.PxY(design.client_height)};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  SetWindowPos(dialog, nullptr, (m.screen_w_px - w) / 2, (m.screen_h_px - h) / 2, w, h,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
+class Win32DialogWidgets final : public SettingsDialogWidgets {
+ public:
+  Win32DialogWidgets(HWND dialog, Context& ctx, std::size_t count)
+      : dialog_(dialog), ctx_(ctx), made_(count, nullptr) {}
+
+  PixelRect SizeClient(Twips width, Twips height) override {
+    RECT r{0, 0, ctx_.m.PxX(width), ctx_.m.PxY(height)};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(dialog_, GWL_EXSTYLE)));
+    SetWindowPos(dialog_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {0, 0, r.right - r.left, r.bottom - r.top};
+  }
+  PixelRect Screen() override { return {0, 0, ctx_.m.screen_w_px, ctx_.m.screen_h_px}; }
+  void MoveTo(int x, int y) override {
+    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  void Make(std::size_t index, const ControlDesign& design, std::optional<std::size_t>,
+            Twips client_left, Twips client_top) override {
+    made_[index] = CreateControl(ctx_, dialog_, design, client_left, client_top, Id(index));
+  }
+  // A dialog box tabs in the order its controls were made.
+  void TabAfter(std::size_t, std::size_t) override {}
+  void OnClick(std::size_t button, Handler handler) override {
+    if (ctx_.clicks.size() <= button) ctx_.clicks.resize(button + 1);
+    ctx_.clicks[button] = handler;
+  }
+  void Focus(std::size_t index) override { SetFocus(made_[index]); }
+  SettingsControls Controls(std::size_t combo, std::size_t label6) override {
+    ctx_.combo.emplace(made_[combo]);
+    ctx_.label6.emplace(made_[label6], ctx_.m);
+    return {ctx_.form, *ctx_.combo, *ctx_.label6};
+  }
+  bool Unloaded() const override { return ctx_.form.unloaded; }
+
+ private:
+  static int Id(std::size_t index) { return kFirstId + static_cast<int>(index); }
+
+  HWND dialog_;
+  Context& ctx_;
+  std::vector<HWND> made_;
+};
 
 INT_PTR InitDialog(HWND dialog, Context& ctx) {
-  const FormDesign& design = kSettingsDesign;
   ctx.form.hwnd = dialog;
-  PlaceCentred(dialog, design, ctx.m);
-  const ControlDesign& combo1 = design.Control("Combo1");
-  const ControlDesign& label6 = design.Control("Label6");
-  const ControlDesign& ok = design.Control("btnOK");
-  const ControlDesign& cancel = design.Control("btnCancel");
-  HWND combo = nullptr, label = nullptr;
-  int next_id = kFirstOtherId;
-  for (const ControlDesign& d : design.controls) {
-    const ControlDesign* frame = d.container.empty() ? nullptr : &design.Control(d.container);
-    const int id = &d == &ok ? kOkId : &d == &cancel ? kCancelId : next_id++;
-    HWND h = CreateControl(ctx, dialog, d, frame, id);
-    if (&d == &combo1) combo = h;
-    if (&d == &label6) label = h;
-  }
-  ctx.combo.emplace(combo);
-  ctx.label6.emplace(label, ctx.m);
-  ctx.events.Attach(SettingsControls{ctx.form, *ctx.combo, *ctx.label6});
-  ctx.events.Form_Load();
-  // The focus starts in the list, the first control in tab order that can take it.
-  if (!ctx.form.unloaded) SetFocus(combo);
-  return FALSE;
+  Win32DialogWidgets widgets(dialog, ctx, kSettingsDesign.controls.size());
+  BuildSettingsDialog(kSettingsDesign, widgets, ctx.events);
+  return FALSE;  // the focus is set
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
@@ -168,8 +185,12 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       if (ctx->form.unloaded) return TRUE;
-      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kOkId) ctx->events.btnOK_Click();
-      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kCancelId) ctx->events.btnCancel_Click();
+      if (HIWORD(wp) == BN_CLICKED) {
+        const std::size_t control = LOWORD(wp) - static_cast<std::size_t>(kFirstId);
+        if (LOWORD(wp) >= kFirstId && control < ctx->clicks.size() && ctx->clicks[control]) {
+          (ctx->events.*ctx->clicks[control])();
+        }
+      }
       // IDOK and IDCANCEL from Enter and Escape end here, unanswered.
       return TRUE;
     case WM_CLOSE:
@@ -184,7 +205,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
 
 void RunSettingsDialog(HINSTANCE instance, HWND owner, const Metrics& m,
                        SettingsFormEvents& events) {
-  Context ctx{instance, m, events, {}, {}, {}, nullptr};
+  Context ctx{instance, m, events, {}, {}, {}, nullptr, {}};
   const std::vector<DWORD> tmpl = EmptyTemplate(kSettingsDesign);
   DialogBoxIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), owner,
                           &DialogProc, reinterpret_cast<LPARAM>(&ctx));
