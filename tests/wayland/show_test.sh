@@ -20,6 +20,18 @@ race_on HEADLESS-1
 all_black HEADLESS-2 || fail "HEADLESS-2 is not all black"
 silent
 
+step "the winner's caption, at the middle of the race's output"
+for _ in $(seq 60); do
+  shot caption HEADLESS-1
+  # Label1's colours: light yellow on black, in its box from the middle of the screen.
+  [ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 130x25+640+360)" -ge 100 ] && break
+  sleep 0.2
+done
+[ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 130x25+640+360)" -ge 100 ] ||
+  fail "no caption within 12 s"
+[ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 640x360+0+0)" = 0 ] ||
+  fail "caption colours outside the caption's box"
+
 step "an output added during the show is black within a second"
 add_output 640x480 1 2080 0
 sleep 1
