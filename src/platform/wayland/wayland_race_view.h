@@ -47,6 +47,11 @@ class RaceView {
   wl_output* Output() const { return surface_ ? surface_->Output() : nullptr; }
   wl_surface* Surface() const { return surface_ ? surface_->Surface() : nullptr; }
 
+  // The output is about to be destroyed.
+  void OutputGoing(wl_output* output) {
+    if (surface_) surface_->Forget(output);
+  }
+
   // The picture changed in r (its pixels).
   void Changed(const PixelRect& r);
   // Commits what changed, if the compositor is ready for a frame.

@@ -33,7 +33,12 @@ ShowRun::ShowRun(wl_display* display, std::string command)
     if (running_ && !view_.Opened()) view_.Open();
     monitors_.OutputsChanged();
   };
-  callbacks.output_going = [this](Output& o) { monitors_.OutputGoing(o); };
+  callbacks.output_going = [this](Output& o) {
+    // The race's own output: until the race stands on another, no monitor is the primary.
+    if (o.output == view_.Output()) monitors_.SetRace(nullptr, view_.Where().scale);
+    view_.OutputGoing(o.output);
+    monitors_.OutputGoing(o);
+  };
   callbacks.seat_added = [this](wl_seat* seat, std::uint32_t name) {
     seats_.push_back(std::make_unique<Seat>(seat, name, static_cast<InputSink&>(*this)));
   };
