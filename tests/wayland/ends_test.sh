@@ -33,4 +33,21 @@ ended_with 1
 grep -q "zwlr_layer_shell_v1" "$ERR" || fail "the line does not name the layer shell: $(cat "$ERR")"
 grep -q "unset WAYLAND_DISPLAY" "$ERR" || fail "the line does not say how to run on X: $(cat "$ERR")"
 cat "$ERR"
+
+step "the same with an X server named in DISPLAY: the show runs on X instead"
+source "$(dirname "$0")/../xvfb.sh"
+trap 'cleanup; stop_xvfbs' EXIT
+start_xvfb 640x480
+WL_ENV=(DISPLAY="$DISPLAY")
+WAYLAND_DISPLAY=weston-1 start /S
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^Screen Saver$' >/dev/null 2>&1 && break
+  sleep 0.05
+done
+xdotool search --onlyvisible --name '^Screen Saver$' >/dev/null 2>&1 ||
+  fail "no show on X: $(head -c 300 "$ERR")"
+running "$PID" || fail "the show on X ended"
+silent
+kill "$PID"
+WL_ENV=()
 echo "wayland.ends: passed"
