@@ -1,7 +1,7 @@
 # The show on a headless sway with two outputs: the race on the focused one with the balls in
-# their lanes, the other black, an output added during the show black within a second; a move
-# of under 3 logical pixels across two outputs goes on, a larger one ends it; a key, a click
-# and the wheel each end it.
+# their lanes, the other black, a second show refused, the winner's caption, an output added
+# during the show black within a second; a move of under 3 logical pixels across two outputs
+# goes on, a larger one ends it; a key, a click and the wheel each end it.
 source "$(dirname "$0")/show_lib.sh"
 
 WL_OUTPUTS=2
@@ -19,6 +19,14 @@ start /S
 race_on HEADLESS-1
 all_black HEADLESS-2 || fail "HEADLESS-2 is not all black"
 silent
+
+step "a second show is refused while the first runs"
+first=$PID
+start /S
+ended_with 0
+silent
+running "$first" || fail "the second show ended the first"
+PID=$first
 
 step "the winner's caption, at the middle of the race's output"
 for _ in $(seq 60); do

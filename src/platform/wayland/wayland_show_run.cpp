@@ -68,14 +68,18 @@ const char* ShowRun::Missing() const {
 int ShowRun::Run() {
   // Where the race goes, the compositor says once the surface shows something: black until
   // then. Only then is frmMain made, so that its load handler sees the screen it will fill.
-  running_ = true;
-  view_.Open();
-  const Loop::End placed = loop_.Run({[this] { return view_.Placed(); },
-                                      [this] { return view_.Deadline(); },
-                                      [this](Loop::Micros now) { view_.Due(now); }});
-  if (placed != Loop::End::kDone) return Ended(placed);
-  kit_.SetScreen(view_.Where());
-  monitors_.SetRace(view_.Output(), view_.Where().scale);
+  // A second show is refused by the load handler whatever it finds: it shows nothing at all,
+  // not even a moment of black over the first.
+  running_ = !kit_.PrevInstance();
+  if (running_) {
+    view_.Open();
+    const Loop::End placed = loop_.Run({[this] { return view_.Placed(); },
+                                        [this] { return view_.Deadline(); },
+                                        [this](Loop::Micros now) { view_.Due(now); }});
+    if (placed != Loop::End::kDone) return Ended(placed);
+    kit_.SetScreen(view_.Where());
+    monitors_.SetRace(view_.Output(), view_.Where().scale);
+  }
   form_ = std::make_unique<WaylandMainForm>(kit_, windows_, sheet_, pacer_, view_);
   main_ = std::make_unique<frmMain>(kit_, form_->Controls());
   form_->Bind(*main_);
