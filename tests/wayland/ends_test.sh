@@ -48,6 +48,8 @@ xdotool search --onlyvisible --name '^Screen Saver$' >/dev/null 2>&1 ||
   fail "no show on X: $(head -c 300 "$ERR")"
 running "$PID" || fail "the show on X ended"
 silent
+# As any show on X: a stop signal ends it (the Wayland path must not have taken it over).
 kill "$PID"
+wait_exit "$PID" 5
 WL_ENV=()
 echo "wayland.ends: passed"

@@ -11,7 +11,7 @@
 
 namespace corvanta::wayland {
 
-Loop::Loop(wl_display* display) : display_(display) { linux_services::CatchStopSignals(); }
+Loop::Loop(wl_display* display) : display_(display) {}
 
 Loop::Micros Loop::Now() {
   timespec ts{};

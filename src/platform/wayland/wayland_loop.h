@@ -23,7 +23,8 @@ class Loop {
     std::function<void(Micros)> due;              // the deadlines that have come
   };
 
-  // SIGTERM and SIGINT are caught from here on and end the loop.
+  // Once the stop signals are caught (linux_services::CatchStopSignals), SIGTERM and SIGINT
+  // end the loop.
   explicit Loop(wl_display* display);
   Loop(const Loop&) = delete;
   Loop& operator=(const Loop&) = delete;

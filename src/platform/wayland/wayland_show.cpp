@@ -28,8 +28,6 @@ bool Set(const char* name) {
 
 std::optional<int> ShowOnWayland(const std::string& command) {
   if (!IsShow(command) || !Set("WAYLAND_DISPLAY")) return std::nullopt;
-  // A stop signal in the first moments is kept for the loop rather than killing the process.
-  linux_services::CatchStopSignals();
   wl_display* display = wl_display_connect(nullptr);
   if (!display) return std::nullopt;
   std::optional<int> rc;
@@ -46,6 +44,8 @@ std::optional<int> ShowOnWayland(const std::string& command) {
         rc = 1;
       }
     } else {
+      // Only now: a show that goes to X instead ends on these signals as it does there.
+      linux_services::CatchStopSignals();
       rc = show.Run();
     }
   }
