@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include "layout/input_bits.h"
+
 namespace corvanta::wayland {
 namespace {
 
@@ -15,9 +17,9 @@ constexpr std::uint32_t kXkbShift = 1u << 0, kXkbControl = 1u << 2, kXkbAlt = 1u
 
 std::int16_t ButtonBit(std::uint32_t button) {
   switch (button) {
-    case BTN_LEFT: return 1;
-    case BTN_RIGHT: return 2;
-    case BTN_MIDDLE: return 4;
+    case BTN_LEFT: return kLeftButton;
+    case BTN_RIGHT: return kRightButton;
+    case BTN_MIDDLE: return kMiddleButton;
     default: return 0;
   }
 }
@@ -153,8 +155,9 @@ void Seat::KeyPress(std::uint32_t key) {
 
 void Seat::Modifiers(std::uint32_t depressed, std::uint32_t latched) {
   const std::uint32_t m = depressed | latched;
-  shift_ = static_cast<std::int16_t>((m & kXkbShift ? 1 : 0) | (m & kXkbControl ? 2 : 0) |
-                                     (m & kXkbAlt ? 4 : 0));
+  shift_ = static_cast<std::int16_t>((m & kXkbShift ? kShiftMask : 0) |
+                                     (m & kXkbControl ? kCtrlMask : 0) |
+                                     (m & kXkbAlt ? kAltMask : 0));
 }
 
 }  // namespace corvanta::wayland

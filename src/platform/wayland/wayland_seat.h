@@ -14,8 +14,8 @@ namespace corvanta::wayland {
 
 class InputSink {
  public:
-  // Positions are surface-local, in logical units. Shift and Button as the handlers take them:
-  // bit 1 Shift or left, 2 Ctrl or right, 4 Alt or middle.
+  // Positions are surface-local, in logical units. Shift and Button as the handlers take them
+  // (layout/input_bits.h).
   virtual void PointerEntered(wl_pointer* pointer, std::uint32_t serial) = 0;
   virtual void Key(wl_surface* focus, std::int16_t key, std::int16_t shift) = 0;
   virtual void Button(wl_surface* over, double x, double y, std::int16_t button,
