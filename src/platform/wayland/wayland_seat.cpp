@@ -65,20 +65,12 @@ const wl_keyboard_listener kKeyboard = {&OnKeymap, &OnKeyEnter, &OnKeyLeave,
                                         &OnKey,    &OnModifiers, &OnRepeat};
 
 // release, the destructor that tells the compositor, came with version 3 of the seat.
-void Drop(wl_pointer* p) {
-  if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(p)) >= 3) {
-    wl_pointer_release(p);
-  } else {
-    wl_pointer_destroy(p);
-  }
+template <typename Device>
+void Drop(Device* device, void (*release)(Device*), void (*destroy)(Device*)) {
+  (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(device)) >= 3 ? release : destroy)(device);
 }
-void Drop(wl_keyboard* k) {
-  if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(k)) >= 3) {
-    wl_keyboard_release(k);
-  } else {
-    wl_keyboard_destroy(k);
-  }
-}
+void Drop(wl_pointer* p) { Drop(p, &wl_pointer_release, &wl_pointer_destroy); }
+void Drop(wl_keyboard* k) { Drop(k, &wl_keyboard_release, &wl_keyboard_destroy); }
 
 }  // namespace
 
