@@ -3,6 +3,10 @@
 # the window store nothing; the compositor's end ends it with exit code 1. "/P" with Wayland
 # and no X ends at once.
 source "$(dirname "$0")/lib.sh"
+# Qt's Wayland plugin keeps its protocol objects to the end and loads graphics drivers it
+# unloads before the leak check runs, so their frames cannot be named in a suppression. The
+# dialog's own code is the X dialog's, whose leaks the X settings test checks.
+WL_ENV=(ASAN_OPTIONS=detect_leaks=0)
 start_sway
 
 stored() { cat "$INI" 2>/dev/null || echo "<no file>"; }
