@@ -45,17 +45,40 @@ cpu_rows() {  # <name> <key> <screen>
   echo "| $1: ticks per second | $3 | $a | $b | |"
 }
 
+# The Wayland rows of one kind of run, incremental against naive: program and compositor CPU,
+# commits per second and peak memory, or one row saying why the program did not run there.
+wl_rows() {  # <name> <key> <screen>
+  local a b why
+  why=$(awk -v k="$2.inc" '$1 == k { $1 = ""; print substr($0, 2); exit }' "$WORK/refused")
+  if [ -n "$why" ]; then
+    echo "| $1 | $3 | not available ($why) | | |"
+    return
+  fi
+  a=$(field "$2.inc" 2) b=$(field "$2.naive" 2)
+  echo "| $1: program CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
+  a=$(field "$2.inc" 3) b=$(field "$2.naive" 3)
+  echo "| $1: compositor (sway) CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
+  a=$(field "$2.inc" 5) b=$(field "$2.naive" 5)
+  echo "| $1: commits per second | $3 | $a | $b | |"
+  a=$(field "$2.inc" 6) b=$(field "$2.naive" 6)
+  echo "| $1: peak memory, MB (VmHWM) | $3 | $a | $b | |"
+}
+
 write_table() {  # to stdout
   local size w h a b p name k
   echo "| measure | screen | incremental | naive | incremental / naive |"
   echo "|---|---|---|---|---|"
-  for size in "${SIZES[@]}"; do
-    w=${size%x*} h=${size#*x}
-    a=$(frame_us frame_bench "$w" "$h") b=$(frame_us frame_bench_naive "$w" "$h")
-    echo "| frame cost, µs (DrawRace + change record) | $size | $a | $b | $(pct_of "$a" "$b") |"
-  done
+  if want frame; then
+    for size in "${SIZES[@]}"; do
+      w=${size%x*} h=${size#*x}
+      a=$(frame_us frame_bench "$w" "$h") b=$(frame_us frame_bench_naive "$w" "$h")
+      echo "| frame cost, µs (DrawRace + change record) | $size | $a | $b | $(pct_of "$a" "$b") |"
+    done
+  fi
+  if ! want x && want wayland; then wayland_rows; fi
   for p in linux wine; do
-    [ "$p" = wine ] && [ -z "$WINE_OK" ] && continue
+    [ "$p" = wine ] && { [ -z "$WINE_OK" ] || ! want wine; } && continue
+    [ "$p" = linux ] && ! want x && continue
     name="Linux program"
     [ "$p" = wine ] && name="corvanta.scr, Wine"
     for size in "${SIZES[@]}"; do
@@ -83,10 +106,16 @@ write_table() {  # to stdout
           "| $size | $(gap "$k" 2) (at $(gap "$k" 3) ticks/s) | | |"
         cpu_rows "Linux display mode (--root)" "root.$size" "$size"
         cpu_rows "Linux program, two monitors" "twomon.$size" "2 × $size"
+        if want wayland; then wayland_rows; fi
       fi
     done
   done
-  echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"
+  if want wine; then echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"; fi
+}
+
+wayland_rows() {
+  wl_rows "Linux program on Wayland (\"/S\", headless sway)" "wl.$BIG" "$BIG"
+  wl_rows "Linux display mode on Wayland (--root, background layer)" "wlroot.$BIG" "2 × $BIG"
 }
 
 # Prints the table and writes it with how it was measured to bench/results.md.
@@ -97,6 +126,13 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
   SCR_BYTES=n/a
   [ -f "$WIN/corvanta.scr" ] && SCR_BYTES=$(stat -c %s "$WIN/corvanta.scr")
   table=$(write_table)
+  # A part of the set is a check, not a result to keep.
+  if [ -n "$ONLY" ]; then
+    echo "$table"
+    echo
+    echo "BENCH_ONLY=\"$ONLY\": bench/results.md left as it was"
+    return
+  fi
   {
     echo "# Benchmark results"
     echo
@@ -117,6 +153,11 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
       "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
       "has already shown one run."
+    echo "On Wayland no probe sees the screen: commits per second are the program's own" \
+      "wl_surface.commit requests, read from its messages to the compositor with strace in the" \
+      "${TICKS_S} s after the CPU window and taken over the racing stretches as on X; the" \
+      "display mode's two outputs commit each, so its figure counts both. The compositor's" \
+      "CPU is sway's, which composes every output it shows; headless outputs refresh at 60 Hz."
     # What no run can measure by itself: the profiles, and this table against earlier runs.
     if [ -f "$ROOT/bench/notes.md" ]; then
       echo
