@@ -24,6 +24,12 @@ void PictureBox::SetHeight(Twips height) {
   Reallocate();
 }
 
+void PictureBox::SetTwipsPerPixel(Twips tpp_x, Twips tpp_y) {
+  tpp_x_ = tpp_x;
+  tpp_y_ = tpp_y;
+  Reallocate();
+}
+
 void PictureBox::Reallocate() {
   // A screen is never wider than this; a bigger request is a broken caller, not a reason to
   // allocate gigabytes.

@@ -22,6 +22,9 @@ class PictureBox {
   Twips Height() const { return height_; }
   void SetWidth(Twips width);
   void SetHeight(Twips height);
+  // The screen's twips per pixel changed (the window moved to a screen of another density);
+  // the size in twips stays, the pixels follow.
+  void SetTwipsPerPixel(Twips tpp_x, Twips tpp_y);
 
   // Clears to the background colour (black).
   void Cls();

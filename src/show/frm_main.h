@@ -35,6 +35,9 @@ class frmMain final : public MainFormEvents {
   // The race inside a window someone else owns (a screen-saver daemon's, a locker's), instead
   // of the load handler's dispatch. False when host names no window.
   bool DisplayLoad(Hwnd host, std::optional<std::int16_t> speed);
+  // The show's screen is another one now (its monitor went and the show stands on one that is
+  // left): the window and the geometry take the new screen's size and the race starts over.
+  void ScreenChanged();
 
   // Show state, in this order; all zero, False or empty when the window is created.
   std::int16_t iBallSpeed = 0;
@@ -64,6 +67,7 @@ class frmMain final : public MainFormEvents {
   bool FitToHost();
   void PreviewEmbedding();
   void FullScreenSetUp();
+  void FitToScreen();
   void FullScreenShowing();
   void Unload();
 

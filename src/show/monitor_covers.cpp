@@ -29,6 +29,12 @@ void MonitorCovers::Open() {
   if (service_ != nullptr) return;
   service_ = kit_.Monitors();
   if (service_ == nullptr) return;
+  FindShow();
+  service_->Listen(this);
+  Sync();
+}
+
+void MonitorCovers::FindShow() {
   const std::vector<Monitor> monitors = service_->List();
   const auto primary = std::find_if(monitors.begin(), monitors.end(),
                                     [](const Monitor& m) { return m.primary; });
@@ -39,7 +45,11 @@ void MonitorCovers::Open() {
     show_ = {0, 0, TwipsToPixels(kit_.ScreenWidth(), kit_.TwipsPerPixelX()),
              TwipsToPixels(kit_.ScreenHeight(), kit_.TwipsPerPixelY()), true};
   }
-  service_->Listen(this);
+}
+
+void MonitorCovers::Refit() {
+  if (service_ == nullptr) return;
+  FindShow();
   Sync();
 }
 

@@ -25,6 +25,8 @@ class MonitorCovers final : public CoverEvents {
   void Open();
   // Removes every cover; nothing is reported from here on.
   void Close();
+  // The show window stands on another monitor now: the covers follow.
+  void Refit();
 
   void Monitors_Changed() override;
   void Cover_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
@@ -39,6 +41,7 @@ class MonitorCovers final : public CoverEvents {
     CoverId id;
   };
 
+  void FindShow();
   void Sync();
   // A desktop pixel position as a position in the show window, in twips.
   float TwipsX(std::int32_t x) const;

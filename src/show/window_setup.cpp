@@ -33,6 +33,10 @@ void frmMain::PreviewEmbedding() {
 void frmMain::FullScreenSetUp() {
   OnTop(kTrue);
   kit_.ShowCursor(kFalse);
+  FitToScreen();
+}
+
+void frmMain::FitToScreen() {
   const Twips width = kit_.ScreenWidth();
   const Twips height = kit_.ScreenHeight();
   c_.form.Move(0, 0, width, height);

@@ -16,6 +16,9 @@
 #include "platform/qt/qt_x11.h"
 #include "show/display_options.h"
 #include "show/main_form_entry.h"
+#ifdef CORVANTA_WAYLAND
+#include "platform/wayland/wayland_show.h"
+#endif
 
 namespace {
 
@@ -62,6 +65,12 @@ int main(int argc, char** argv) {
     default:
       break;
   }
+#ifdef CORVANTA_WAYLAND
+  // The show goes to a Wayland desktop's layer shell when there is one, before Qt is made.
+  if (display.action == Action::kNotDisplayMode) {
+    if (const auto rc = corvanta::wayland::ShowOnWayland(command)) return *rc;
+  }
+#endif
   if (display.action == Action::kRun) corvanta::qt::CatchStopSignals();
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
   // A display mode is handed an X window whatever platform the desktop asks Qt for.

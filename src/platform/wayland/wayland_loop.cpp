@@ -1,0 +1,91 @@
+#include "platform/wayland/wayland_loop.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <time.h>
+#include <unistd.h>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace corvanta::wayland {
+
+Loop::Loop(wl_display* display) : display_(display) {
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTERM);
+  sigaddset(&stop, SIGINT);
+  sigprocmask(SIG_BLOCK, &stop, nullptr);
+  signal_fd_ = signalfd(-1, &stop, SFD_CLOEXEC | SFD_NONBLOCK);
+}
+
+Loop::~Loop() {
+  if (signal_fd_ >= 0) close(signal_fd_);
+}
+
+Loop::Micros Loop::Now() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return Micros{ts.tv_sec} * 1'000'000 + ts.tv_nsec / 1000;
+}
+
+void Loop::RunLater() {
+  while (!later_.empty()) {
+    std::vector<std::function<void()>> now;
+    now.swap(later_);
+    for (auto& f : now) f();
+  }
+}
+
+bool Loop::Dispatch() {
+  if (wl_display_dispatch_pending(display_) < 0) return false;
+  RunLater();
+  return true;
+}
+
+Loop::End Loop::Run(const Work& work) {
+  for (;;) {
+    if (!Dispatch()) return End::kDisplayLost;
+    if (work.done()) return End::kDone;
+    while (wl_display_prepare_read(display_) != 0) {
+      if (!Dispatch()) return End::kDisplayLost;
+    }
+    // A full socket buffer is waited out in the poll below, never by blocking here.
+    short display_events = POLLIN;
+    if (wl_display_flush(display_) < 0) {
+      if (errno != EAGAIN) {
+        wl_display_cancel_read(display_);
+        return End::kDisplayLost;
+      }
+      display_events |= POLLOUT;
+    }
+    int timeout = -1;
+    if (const auto next = work.next()) {
+      const Micros wait = std::max<Micros>(*next - Now(), 0);
+      timeout = static_cast<int>(std::min<Micros>((wait + 999) / 1000, 60'000));
+    }
+    pollfd fds[2] = {{wl_display_get_fd(display_), display_events, 0}, {signal_fd_, POLLIN, 0}};
+    const int n = poll(fds, signal_fd_ >= 0 ? 2 : 1, timeout);
+    if (n < 0 && errno != EINTR) {
+      wl_display_cancel_read(display_);
+      return End::kDisplayLost;
+    }
+    if (n > 0 && (fds[0].revents & POLLIN)) {
+      if (wl_display_read_events(display_) < 0) return End::kDisplayLost;
+    } else {
+      wl_display_cancel_read(display_);
+      if (n > 0 && (fds[0].revents & (POLLERR | POLLHUP))) return End::kDisplayLost;
+    }
+    if (n > 0 && (fds[1].revents & POLLIN)) {
+      signalfd_siginfo info{};
+      if (read(signal_fd_, &info, sizeof info) > 0) return End::kSignal;
+    }
+    if (!Dispatch()) return End::kDisplayLost;
+    work.due(Now());
+    RunLater();
+  }
+}
+
+}  // namespace corvanta::wayland

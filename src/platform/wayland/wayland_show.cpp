@@ -1,0 +1,53 @@
+#include "platform/wayland/wayland_show.h"
+
+#include <signal.h>
+#include <wayland-client.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/wayland/wayland_show_run.h"
+
+namespace corvanta::wayland {
+namespace {
+
+bool IsShow(const std::string& command) {
+  std::string mode = command.substr(0, 2);
+  for (char& c : mode) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return mode == "/S";
+}
+
+bool Set(const char* name) {
+  const char* v = std::getenv(name);
+  return v != nullptr && *v != '\0';
+}
+
+}  // namespace
+
+std::optional<int> ShowOnWayland(const std::string& command) {
+  if (!IsShow(command) || !Set("WAYLAND_DISPLAY")) return std::nullopt;
+  wl_display* display = wl_display_connect(nullptr);
+  if (!display) return std::nullopt;
+  // A write to a compositor that has gone fails instead of killing the program.
+  signal(SIGPIPE, SIG_IGN);
+  std::optional<int> rc;
+  {
+    ShowRun show(display, command);
+    if (const char* missing = show.Missing()) {
+      if (!Set("DISPLAY")) {
+        std::fprintf(stderr,
+                     "corvanta: the Wayland compositor offers no %s; unset WAYLAND_DISPLAY to run "
+                     "the show on X\n",
+                     missing);
+        rc = 1;
+      }
+    } else {
+      rc = show.Run();
+    }
+  }
+  wl_display_disconnect(display);
+  return rc;
+}
+
+}  // namespace corvanta::wayland

@@ -1,0 +1,87 @@
+#pragma once
+// Wayland backend of the seam, for the show ("/S") on compositors with the wlr layer shell.
+// Implements: the screen (the race's output in its own pixels; twips per pixel = 15 / its
+//   integer scale), process services (arguments, the shared instance lock, version), the INI
+//   store, the window calls on the race surface, the cursor count, and the outputs with their
+//   black covers (wayland_monitors.h).
+// Lacks: the clipboard (on Wayland the show leaves it alone: no preview exists here to leave a
+//   marker), the beep and the settings dialog (only "/S" runs here), foreign windows, styles
+//   and owners beyond recording them.
+// Depends on: libwayland-client; the Linux services shared with the X program.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "layout/random_source.h"
+#include "layout/toolkit.h"
+#include "platform/wayland/wayland_linux_services.h"
+
+namespace corvanta::wayland {
+
+// The race's output as the show sees it: its size in buffer pixels and its scale.
+struct Screen {
+  int width = 0;
+  int height = 0;
+  int scale = 1;
+  Twips TwipsPerPixel() const { return 15.0f / static_cast<float>(scale); }
+};
+
+class WaylandToolkit : public Toolkit {
+ public:
+  // The show window's handle: the window calls know no other.
+  static constexpr Hwnd kOwnHwnd = 1;
+
+  WaylandToolkit(std::string command, MonitorService& monitors)
+      : command_(std::move(command)), monitors_(monitors) {}
+
+  void SetScreen(const Screen& screen) { screen_ = screen; }
+  const Screen& CurrentScreen() const { return screen_; }
+  bool CursorHidden() const { return cursor_count_ < 0; }
+
+  Twips ScreenWidth() const override;
+  Twips ScreenHeight() const override;
+  Twips TwipsPerPixelX() const override { return screen_.TwipsPerPixel(); }
+  Twips TwipsPerPixelY() const override { return screen_.TwipsPerPixel(); }
+  MonitorService* Monitors() override { return &monitors_; }
+
+  std::string Command() const override { return command_; }
+  bool PrevInstance() const override {
+    if (!lock_) lock_.emplace();
+    return lock_->AnotherInstance();
+  }
+  Version App() const override;
+
+  void ClipboardClear() override {}
+  std::string ClipboardGetText() override { return {}; }
+  void ClipboardSetText(std::string_view) override {}
+  // Only "/A" beeps, and it never reaches this backend.
+  void Beep() override {}
+
+  float Rnd() override { return random_.Next(); }
+
+  std::int32_t SetWindowPos(Hwnd hwnd, Hwnd insert_after, std::int32_t x, std::int32_t y,
+                            std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
+  std::int32_t GetWindowLongA(Hwnd hwnd, std::int32_t index) override;
+  std::int32_t SetWindowLongA(Hwnd hwnd, std::int32_t index, std::int32_t value) override;
+  Hwnd SetParent(Hwnd child, Hwnd new_parent) override;
+  std::int32_t GetClientRect(Hwnd hwnd, Rect32& rect) override;
+  std::int32_t ShowCursor(std::int32_t show) override;
+
+  SettingsStore& Store() override { return store_; }
+  // The dialog is the X program's: "/C" never reaches this backend.
+  void ShowSettingsModal(SettingsFormEvents&) override {}
+
+ private:
+  std::string command_;
+  MonitorService& monitors_;
+  Screen screen_;
+  mutable std::optional<linux_services::InstanceLock> lock_;
+  linux_services::IniStore store_;
+  RandomSource random_;
+  std::int32_t style_ = 0;
+  std::int32_t owner_ = 0;
+  int cursor_count_ = 0;
+};
+
+}  // namespace corvanta::wayland
