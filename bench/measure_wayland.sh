@@ -5,18 +5,19 @@
 # compositor in a window of their own, and peak memory. Appends to $WORK/results as measure()
 # does, and "<key> <reason>" to $WORK/refused when the program will not run there.
 
-# Does the cell of ball 1 at the start line (an eleventh of the height down) on the output at
-# x show a pixel that is neither black nor sway's own clear colour? As x_probe asks on X.
-wl_ball_shows() {  # <x> <height>
+# Does the program's surface show on the output at x: is the cell of ball 1 at the start line
+# (an eleventh of the height down) free of sway's own clear colour, which no picture of ours
+# has? Polling cannot catch ball 1 itself at the start as x_probe does on X: a grim of a 4K
+# output takes long enough for a busy program's balls to have left.
+wl_covered() {  # <x> <height>
   local top=$(((${2} * 2 + 11) / 22))
   as_wl grim -g "$1,$top 32x32" -t ppm - 2>/dev/null | tail -c $((32 * 32 * 3)) |
     od -An -tu1 -v -w3 |
-    awk '$1 + $2 + $3 > 0 && !($1 == 63 && $2 == 63 && $3 == 63) { seen = 1 } END { exit !seen }'
+    awk '{ n++ } $1 == 63 && $2 == 63 && $3 == 63 { grey = 1 } END { exit !(n == 1024 && !grey) }'
 }
 
-# Starts a program as the sway's user and waits, as x_probe does on X, until ball 1 shows at
-# the start line on every output; leaves its pid in PROG_PID and "yes" in SEEN, or the reason
-# it did not show in REFUSED.
+# Starts a program as the sway's user and waits until its surface shows on every output;
+# leaves its pid in PROG_PID and "yes" in SEEN, or the reason it did not show in REFUSED.
 start_wl() {  # <command...>
   local i rc
   (WL_EXEC="exec" as_wl "$@") >"$WORK/wl.out" 2>"$WORK/wl.err" &
@@ -32,12 +33,12 @@ start_wl() {  # <command...>
     fi
     SEEN=yes
     for ((i = 0; i < WL_OUTPUTS; i++)); do
-      wl_ball_shows $((i * WL_WIDTH)) "$WL_HEIGHT" || { SEEN=""; break; }
+      wl_covered $((i * WL_WIDTH)) "$WL_HEIGHT" || { SEEN=""; break; }
     done
     [ -n "$SEEN" ] && return
     sleep 0.1
   done
-  REFUSED="no race on screen within 30 s"
+  REFUSED="nothing of it on screen within 30 s"
 }
 
 end_wl() {
