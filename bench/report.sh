@@ -114,7 +114,14 @@ write_table() {  # to stdout
 }
 
 wayland_rows() {
-  wl_rows "Linux program on Wayland (\"/S\", headless sway)" "wl.$BIG" "$BIG"
+  local name="Linux program on Wayland (\"/S\", headless sway)"
+  wl_rows "$name" "wl.$BIG" "$BIG"
+  # The show's cost on Wayland against X, from this run: figures of two runs do not compare.
+  if want x && ! grep -q "^wl.$BIG.inc " "$WORK/refused"; then
+    echo "| $name: program CPU, Wayland / X | $BIG | $(ratio "$(field "wl.$BIG.inc" 2)" \
+      "$(field "linux.$BIG.inc" 2)") | $(ratio "$(field "wl.$BIG.naive" 2)" \
+      "$(field "linux.$BIG.naive" 2)") | |"
+  fi
   wl_rows "Linux display mode on Wayland (--root, background layer)" "wlroot.$BIG" "2 × $BIG"
 }
 
