@@ -34,34 +34,34 @@ gap() {  # <key> <column 2..3>: median over the watched shows
   median $(awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$WORK/gaps")
 }
 
+# One figure of one kind of run, incremental against naive; with "ratio", their ratio too.
+pair_row() {  # <label> <key> <column> <screen> [ratio]
+  local a b r=""
+  a=$(field "$2.inc" "$3") b=$(field "$2.naive" "$3")
+  [ -z "${5:-}" ] || r=$(ratio "$a" "$b")
+  echo "| $1 | $4 | $a | $b |${r:+ $r} |"
+}
+
 # Program and X server CPU and the tick rate of one kind of run, incremental against naive.
 cpu_rows() {  # <name> <key> <screen>
-  local a b
-  a=$(field "$2.inc" 2) b=$(field "$2.naive" 2)
-  echo "| $1: program CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 3) b=$(field "$2.naive" 3)
-  echo "| $1: X server CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 5) b=$(field "$2.naive" 5)
-  echo "| $1: ticks per second | $3 | $a | $b | |"
+  pair_row "$1: program CPU, % of a core" "$2" 2 "$3" ratio
+  pair_row "$1: X server CPU, % of a core" "$2" 3 "$3" ratio
+  pair_row "$1: ticks per second" "$2" 5 "$3"
 }
 
 # The Wayland rows of one kind of run, incremental against naive: program and compositor CPU,
 # commits per second and peak memory, or one row saying why the program did not run there.
 wl_rows() {  # <name> <key> <screen>
-  local a b why
+  local why
   why=$(awk -v k="$2.inc" '$1 == k { $1 = ""; print substr($0, 2); exit }' "$WORK/refused")
   if [ -n "$why" ]; then
     echo "| $1 | $3 | not available ($why) | | |"
     return
   fi
-  a=$(field "$2.inc" 2) b=$(field "$2.naive" 2)
-  echo "| $1: program CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 3) b=$(field "$2.naive" 3)
-  echo "| $1: compositor (sway) CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 5) b=$(field "$2.naive" 5)
-  echo "| $1: commits per second | $3 | $a | $b | |"
-  a=$(field "$2.inc" 6) b=$(field "$2.naive" 6)
-  echo "| $1: peak memory, MB (VmHWM) | $3 | $a | $b | |"
+  pair_row "$1: program CPU, % of a core" "$2" 2 "$3" ratio
+  pair_row "$1: compositor (sway) CPU, % of a core" "$2" 3 "$3" ratio
+  pair_row "$1: commits per second" "$2" 5 "$3"
+  pair_row "$1: peak memory, MB (VmHWM)" "$2" 6 "$3"
 }
 
 write_table() {  # to stdout
