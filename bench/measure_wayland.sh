@@ -28,7 +28,7 @@ start_wl() {  # <command...>
     if ! kill -0 "$PROG_PID" 2>/dev/null; then
       rc=0
       wait "$PROG_PID" 2>/dev/null || rc=$?
-      REFUSED="exit $rc: $(head -n 1 "$WORK/wl.err")"
+      REFUSED="exit $rc$(grep -m 1 . "$WORK/wl.err" | sed 's/^/: /')"
       return
     fi
     SEEN=yes
@@ -43,7 +43,10 @@ start_wl() {  # <command...>
 
 end_wl() {
   kill "$PROG_PID" 2>/dev/null || true
-  # The next run must not meet this one's instance guard.
+  # The next run must not meet this one's instance guard; one that will not end is a fault of
+  # its own, not a reason to hang the bench.
+  for _ in $(seq 100); do kill -0 "$PROG_PID" 2>/dev/null || break; sleep 0.05; done
+  kill -9 "$PROG_PID" 2>/dev/null && log "$PROG_PID did not end on SIGTERM within 5 s"
   wait "$PROG_PID" 2>/dev/null || true
 }
 
