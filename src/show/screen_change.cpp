@@ -1,6 +1,7 @@
 // The show moved to another screen while it ran: a platform where monitors come and go may
 // take the show's own away and hand it another of another size.
 
+#include "race/race_geometry.h"
 #include "show/frm_main.h"
 
 namespace corvanta {
@@ -8,11 +9,9 @@ namespace corvanta {
 void frmMain::ScreenChanged() {
   if (strMode != "/S") return;
   FitToScreen();
-  sngFinish = static_cast<float>(static_cast<double>(kit_.ScreenWidth()) * 0.95);
+  sngFinish = FinishLine(kit_.ScreenWidth());
   // The race so far was sized for the old screen: a new one starts at the line.
-  sngBallPos.fill(0);
-  iFrame = 0;
-  iRaceState = 0;
+  ResetRace();
   sngHold = 0;
   c_.Label1.SetVisible(false);
   // The monitor the show stands on now needs its cover no more; the old one may need one.

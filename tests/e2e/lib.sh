@@ -2,6 +2,7 @@
 # Every script sources this first; everything it starts is ended when the script ends.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../process_checks.sh"
 
 : "${CORVANTA:?path of the program}" "${X_HOST:?}" "${FRAME_CHECK:?}" "${SHOTS:?}"
 
@@ -46,18 +47,6 @@ start() {
   OUT=$WORK/out.$n ERR=$WORK/err.$n
 }
 
-# Waits up to $2 seconds for $1 to end; sets RC to its exit code, or fails.
-wait_exit() {
-  local pid=$1 limit=$2 tries
-  tries=$(awk "BEGIN { print int($limit * 50) }")
-  for _ in $(seq "$tries"); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
-  kill -0 "$pid" 2>/dev/null && fail "the program was still running after ${limit} s"
-  RC=0
-  wait "$pid" || RC=$?
-}
-
-running() { kill -0 "$1" 2>/dev/null; }
-
 # Waits for a visible window named exactly $1; prints its id.
 window() {
   local id
@@ -72,13 +61,6 @@ window() {
 shot() { import -window root "$SHOTS/$1.png"; }
 
 cursor() { "$X_HOST" cursor; }
-
-# The program said nothing on either stream.
-silent() {
-  [ -s "$OUT" ] && fail "it wrote to stdout: $(head -c 300 "$OUT")"
-  [ -s "$ERR" ] && fail "it wrote to stderr: $(head -c 300 "$ERR")"
-  return 0
-}
 
 # A preview host: a W x H window at (X, Y) of our own X client. Sets HOST_ID and HOST_FD;
 # host_do sends it "destroy", "unmap" or "map".

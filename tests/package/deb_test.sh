@@ -34,13 +34,23 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Version)" = "$VERSION" ] || fail "Version: $(field Version), the project is at $VERSION"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 [ "$(field Recommends)" = xscreensaver ] || fail "Recommends: $(field Recommends)"
+[ "$(field Suggests)" = swayidle ] || fail "Suggests: $(field Suggests)"
 depends=$(field Depends)
-# dpkg-shlibdeps found the libraries the program links; the daemon is only recommended, so
-# the package installs and removes without it.
-for lib in libc6 libqt6widgets6 libxcb1; do
-  grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+depends_on() { sed 's/([^)]*)//g; s/|/,/g' <<<"$depends" | tr ',' '\n' | tr -d ' ' | grep -qxF "$1"; }
+# dpkg-shlibdeps found the libraries the program links, each by the package that holds it
+# here; Qt's Wayland platform, which the settings dialog loads on Wayland, is named by hand.
+# The daemons are only recommended or suggested, so the package installs and removes without.
+for lib in libc6 libqt6widgets6 libxcb1 qt6-wayland; do
+  depends_on "$lib" || fail "Depends lacks $lib: $depends"
 done
-grep -q xscreensaver <<<"$depends" && fail "Depends names the daemon: $depends"
+dpkg-deb --fsys-tarfile "$DEB" | tar -xO ./usr/bin/corvanta >"$work/program"
+for soname in $(readelf -d "$work/program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  holder=$(dpkg -S "x86_64-linux-gnu/$soname" 2>/dev/null |
+    awk -v s="/$soname" 'substr($NF, length($NF) - length(s) + 1) == s { sub(/:.*/, "", $1); print $1; exit }')
+  [ -n "$holder" ] || { fail "no package here holds $soname"; continue; }
+  depends_on "$holder" || fail "the program needs $soname of $holder, which Depends lacks: $depends"
+done
+grep -qE 'xscreensaver|swayidle' <<<"$depends" && fail "Depends names a daemon: $depends"
 pass "control: corvanta $VERSION amd64, Depends: $depends"
 
 # --- lintian ----------------------------------------------------------------------------------

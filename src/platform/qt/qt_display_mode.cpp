@@ -1,18 +1,15 @@
 #include "platform/qt/qt_display_mode.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QWindow>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "platform/linux/stop_signals.h"
 #include "platform/qt/qt_main_form.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_x11.h"
@@ -21,29 +18,15 @@
 namespace corvanta::qt {
 namespace {
 
-int g_stop_pipe[2] = {-1, -1};
-
-// Only write(2) here: it is safe in a signal handler, and the loop does the rest.
-extern "C" void OnStopSignal(int) {
-  const int saved = errno;
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t n = write(g_stop_pipe[1], &byte, 1);
-  errno = saved;
-}
-
-// SIGTERM (the daemon ending us) and SIGINT end the event loop, which ends the process
-// normally: the X connection is closed in order, with nothing half-drawn left behind. The
-// handlers go in before Qt starts, so a signal in the first moments is kept in the pipe and
-// acted on as soon as the loop runs, rather than killing the process outright.
+// The event loop ends on SIGTERM or SIGINT; see platform/linux/stop_signals.h.
 class StopOnSignals {
  public:
   StopOnSignals() {
-    if (g_stop_pipe[0] < 0) return;
-    notifier_ = std::make_unique<QSocketNotifier>(g_stop_pipe[0], QSocketNotifier::Read);
+    const int fd = linux_services::StopSignalFd();
+    if (fd < 0) return;
+    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] {
-      char buffer[16];
-      while (read(g_stop_pipe[0], buffer, sizeof buffer) > 0) {
-      }
+      linux_services::TakeStopSignals();
       QCoreApplication::exit(0);
     });
   }
@@ -70,16 +53,6 @@ void LowerToBottom(x11::XWindow window) {
 }
 
 }  // namespace
-
-void CatchStopSignals() {
-  if (g_stop_pipe[0] >= 0 || pipe2(g_stop_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
 
 int RunDisplayMode(const DisplayOptions& options) {
   StopOnSignals stop;

@@ -5,14 +5,12 @@
 //   destruction (the preview's host watch) and, through Qt, on the X server going away.
 // Lacks on purpose: grabs, cursor changes, input handling, raising, the instance lock and the
 //   clipboard; the daemon owns all of those.
-// Depends on: a QApplication on the xcb platform, created by the caller.
+// Depends on: a QApplication on the xcb platform, created by the caller, and the stop signals
+//   (platform/linux/stop_signals.h) caught before it.
 
 #include "show/display_options.h"
 
 namespace corvanta::qt {
-
-// Makes SIGTERM and SIGINT end the display mode normally; called first thing, before Qt.
-void CatchStopSignals();
 
 // Runs the race until the process is told to end; returns the exit code.
 int RunDisplayMode(const DisplayOptions& options);

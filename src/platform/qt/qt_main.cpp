@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/stop_signals.h"
 #include "platform/qt/qt_display_mode.h"
 #include "platform/qt/qt_main_form.h"
+#include "platform/qt/qt_platform_choice.h"
 #include "platform/qt/qt_server_loss.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_x11.h"
@@ -71,11 +73,15 @@ int main(int argc, char** argv) {
     if (const auto rc = corvanta::wayland::ShowOnWayland(command)) return *rc;
   }
 #endif
-  if (display.action == Action::kRun) corvanta::qt::CatchStopSignals();
+  if (display.action == Action::kRun) corvanta::linux_services::CatchStopSignals();
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).
-  // A display mode is handed an X window whatever platform the desktop asks Qt for.
+  // A display mode is handed an X window whatever platform the desktop asks Qt for. The
+  // settings dialog is the one window of ours a Wayland compositor shows natively.
+  const std::optional<std::string> platform = corvanta::qt::QtPlatformFor(
+      display.action == Action::kRun, command, corvanta::qt::CurrentSession());
+  if (!platform) return 0;
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || display.action == Action::kRun) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", platform->c_str());
   }
   // Without an X server Qt aborts, dumping core after a page of advice. A screen saver that
   // cannot reach the screen just ends with exit code 1, as it does when the server goes away

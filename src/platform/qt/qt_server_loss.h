@@ -4,8 +4,12 @@
 // them: the font warm-up draws for the first 50 ms of a show, and a server killed in that time
 // made it crash on the way out. So once the server is lost, the program leaves with _exit(1)
 // before Qt can. Qt always says something before it gives up, and that is where it is caught.
-// A server that goes in the middle of Qt's start-up can also make Qt read a reply it never got;
-// that crash is turned into the same exit, and every other crash stays a crash, core and all.
+// The crash in the middle of Qt's start-up, SIGPIPE and the hang-up test on the probe's socket
+// are the shared Linux part (platform/linux/display_loss.h); this adds Qt's messages.
+
+#include <memory>
+
+#include "platform/linux/display_loss.h"
 
 struct xcb_connection_t;
 
@@ -15,19 +19,21 @@ namespace corvanta::qt {
 // tells when that very server hangs up. Null when no server answers.
 xcb_connection_t* ConnectProbe();
 
-// Made before QApplication, from the probe, which it owns. Also keeps a write to a closed
-// server from killing the program by SIGPIPE: the write fails, the connection is marked
-// broken, and the program leaves as above. Until Qt has its own connection, a warning or worse
-// while the probe shows the server gone leaves too, without a word.
+// Made before QApplication, from the probe, which it owns. Until Qt has its own connection, a
+// warning or worse while the probe shows the server gone leaves too, without a word.
 class LeaveOnServerLoss {
  public:
   explicit LeaveOnServerLoss(xcb_connection_t* probe);
-  ~LeaveOnServerLoss();
   LeaveOnServerLoss(const LeaveOnServerLoss&) = delete;
   LeaveOnServerLoss& operator=(const LeaveOnServerLoss&) = delete;
 
  private:
-  xcb_connection_t* probe_;
+  struct Disconnect {
+    void operator()(xcb_connection_t* c) const;
+  };
+  // Declared in this order so the crash handler forgets the probe's socket before it closes.
+  std::unique_ptr<xcb_connection_t, Disconnect> probe_;
+  linux_services::LeaveOnDisplayLoss leave_;
 };
 
 // Declared after the QApplication: while it lives, any message Qt gives once this connection

@@ -1,9 +1,10 @@
 #pragma once
 // Qt 6 backend of the seam, for Linux on X11.
 // Implements: the screen (twips per pixel = 1440 / logical DPI), process services (arguments,
-//   an flock-based instance test, version), the X11 CLIPBOARD as plain text, the beep, the
-//   window calls on X windows (including foreign ones, given as decimal X ids), the INI store,
-//   the modal settings dialog, and the monitors with their covers (qt_monitors.h).
+//   the instance test, version), the X11 CLIPBOARD as plain text, the beep, the window calls
+//   on X windows (including foreign ones, given as decimal X ids), the modal settings dialog,
+//   and the monitors with their covers (qt_monitors.h). The INI store and the instance lock
+//   are the shared Linux ones (src/platform/linux).
 // Lacks: owners (GWL_HWNDPARENT) beyond recording them; window styles beyond recording them.
 // Depends on: Qt 6 Widgets on the xcb platform, and libxcb for what Qt has no call for.
 
@@ -14,9 +15,9 @@
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
+#include "platform/linux/ini_store.h"
+#include "platform/linux/instance_lock.h"
 #include "platform/qt/qt_design.h"
-#include "platform/qt/qt_ini_store.h"
-#include "platform/qt/qt_instance_lock.h"
 #include "platform/qt/qt_monitors.h"
 #include "platform/qt/qt_x11_watch.h"
 
@@ -77,8 +78,8 @@ class QtToolkit : public Toolkit {
 
   std::string command_;
   Scale scale_;
-  mutable std::optional<InstanceLock> lock_;
-  IniStore store_;
+  mutable std::optional<linux_services::InstanceLock> lock_;
+  linux_services::IniStore store_;
   RandomSource random_;
   X11Watch watch_;
   QtMonitors monitors_;

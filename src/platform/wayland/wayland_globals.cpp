@@ -19,17 +19,19 @@ struct OutputListeners {
   static void Geometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
                        const char*, const char*, int32_t) {}
   static void Mode(void* data, wl_output*, uint32_t flags, int32_t w, int32_t h, int32_t) {
-    if (flags & WL_OUTPUT_MODE_CURRENT) Of(data).mode_width = w, Of(data).mode_height = h;
+    if (flags & WL_OUTPUT_MODE_CURRENT) Of(data).next.mode_width = w, Of(data).next.mode_height = h;
   }
   static void Done(void* data, wl_output*) { Of(data).globals->Described(Of(data)); }
-  static void Scale(void* data, wl_output*, int32_t factor) { Of(data).scale = std::max(factor, 1); }
+  static void Scale(void* data, wl_output*, int32_t factor) {
+    Of(data).next.scale = std::max(factor, 1);
+  }
   static void OutputName(void*, wl_output*, const char*) {}
 
   static void LogicalPosition(void* data, zxdg_output_v1*, int32_t x, int32_t y) {
-    Of(data).x = x, Of(data).y = y, Of(data).logical = true;
+    Of(data).next.x = x, Of(data).next.y = y, Of(data).next.logical = true;
   }
   static void LogicalSize(void* data, zxdg_output_v1*, int32_t w, int32_t h) {
-    Of(data).width = w, Of(data).height = h, Of(data).logical = true;
+    Of(data).next.width = w, Of(data).next.height = h, Of(data).next.logical = true;
   }
   static void XdgDone(void* data, zxdg_output_v1*) { Of(data).globals->Described(Of(data)); }
   static void Name(void*, zxdg_output_v1*, const char*) {}
@@ -112,10 +114,14 @@ void Globals::DescribeWithXdg(Output& o) {
 }
 
 void Globals::Described(Output& o) {
-  if (!o.logical) {
-    o.width = o.mode_width / o.scale;
-    o.height = o.mode_height / o.scale;
-  }
+  // Several outputs may change at once (one moved, the others shifted); each description is
+  // taken whole at its end, so nobody sees an output half moved.
+  o.scale = o.next.scale;
+  o.mode_width = o.next.mode_width, o.mode_height = o.next.mode_height;
+  o.logical = o.next.logical;
+  o.x = o.next.x, o.y = o.next.y;
+  o.width = o.logical ? o.next.width : o.mode_width / o.scale;
+  o.height = o.logical ? o.next.height : o.mode_height / o.scale;
   // A description given before xdg-output told the place is not the whole story yet.
   const bool was_ready = o.ready;
   o.ready = o.width > 0 && o.height > 0 && (o.logical || !o.xdg);

@@ -33,6 +33,11 @@ struct Output {
   int x = 0, y = 0, width = 0, height = 0;
   bool logical = false;  // xdg-output told the place
   bool ready = false;    // described in full at least once
+  // What the compositor is telling now; it holds from the description's end.
+  struct {
+    int scale = 1, mode_width = 0, mode_height = 0, x = 0, y = 0, width = 0, height = 0;
+    bool logical = false;
+  } next;
 };
 
 class Globals {

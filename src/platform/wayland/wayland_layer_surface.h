@@ -38,6 +38,10 @@ class LayerSurface {
   int Width() const { return width_; }
   int Height() const { return height_; }
   wl_output* Output() const { return output_; }
+  // The output is about to be destroyed: the surface stands on none it knows of.
+  void Forget(wl_output* output) {
+    if (output_ == output) output_ = nullptr;
+  }
 
   // Attaches b, drawn at scale pixels a unit, with the given rectangles (buffer pixels) as
   // damage, asks for a frame callback when frame is set, and commits.

@@ -1,29 +1,17 @@
 #include "platform/wayland/wayland_loop.h"
 
 #include <poll.h>
-#include <signal.h>
-#include <sys/signalfd.h>
 #include <time.h>
-#include <unistd.h>
 #include <wayland-client.h>
 
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/linux/stop_signals.h"
+
 namespace corvanta::wayland {
 
-Loop::Loop(wl_display* display) : display_(display) {
-  sigset_t stop;
-  sigemptyset(&stop);
-  sigaddset(&stop, SIGTERM);
-  sigaddset(&stop, SIGINT);
-  sigprocmask(SIG_BLOCK, &stop, nullptr);
-  signal_fd_ = signalfd(-1, &stop, SFD_CLOEXEC | SFD_NONBLOCK);
-}
-
-Loop::~Loop() {
-  if (signal_fd_ >= 0) close(signal_fd_);
-}
+Loop::Loop(wl_display* display) : display_(display) { linux_services::CatchStopSignals(); }
 
 Loop::Micros Loop::Now() {
   timespec ts{};
@@ -66,8 +54,9 @@ Loop::End Loop::Run(const Work& work) {
       const Micros wait = std::max<Micros>(*next - Now(), 0);
       timeout = static_cast<int>(std::min<Micros>((wait + 999) / 1000, 60'000));
     }
-    pollfd fds[2] = {{wl_display_get_fd(display_), display_events, 0}, {signal_fd_, POLLIN, 0}};
-    const int n = poll(fds, signal_fd_ >= 0 ? 2 : 1, timeout);
+    const int stop_fd = linux_services::StopSignalFd();
+    pollfd fds[2] = {{wl_display_get_fd(display_), display_events, 0}, {stop_fd, POLLIN, 0}};
+    const int n = poll(fds, stop_fd >= 0 ? 2 : 1, timeout);
     if (n < 0 && errno != EINTR) {
       wl_display_cancel_read(display_);
       return End::kDisplayLost;
@@ -78,9 +67,8 @@ Loop::End Loop::Run(const Work& work) {
       wl_display_cancel_read(display_);
       if (n > 0 && (fds[0].revents & (POLLERR | POLLHUP))) return End::kDisplayLost;
     }
-    if (n > 0 && (fds[1].revents & POLLIN)) {
-      signalfd_siginfo info{};
-      if (read(signal_fd_, &info, sizeof info) > 0) return End::kSignal;
+    if (n > 0 && (fds[1].revents & POLLIN) && linux_services::TakeStopSignals()) {
+      return End::kSignal;
     }
     if (!Dispatch()) return End::kDisplayLost;
     work.due(Now());

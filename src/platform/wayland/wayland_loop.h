@@ -1,6 +1,6 @@
 #pragma once
-// The show's one loop: poll over the display's descriptor, a signal descriptor for SIGTERM and
-// SIGINT, and the next deadline its owner names. It never spins: with no deadline it sleeps
+// The show's one loop: poll over the display's descriptor, the stop signals' pipe (SIGTERM,
+// SIGINT) and the next deadline its owner names. It never spins: with no deadline it sleeps
 // until the compositor or a signal says something.
 
 #include <cstdint>
@@ -23,9 +23,8 @@ class Loop {
     std::function<void(Micros)> due;              // the deadlines that have come
   };
 
-  // SIGTERM and SIGINT are blocked from here on and read from a descriptor instead.
+  // SIGTERM and SIGINT are caught from here on and end the loop.
   explicit Loop(wl_display* display);
-  ~Loop();
   Loop(const Loop&) = delete;
   Loop& operator=(const Loop&) = delete;
 
@@ -41,7 +40,6 @@ class Loop {
   void RunLater();
 
   wl_display* display_;
-  int signal_fd_ = -1;
   std::vector<std::function<void()>> later_;
 };
 

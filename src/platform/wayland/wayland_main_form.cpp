@@ -1,6 +1,7 @@
 #include "platform/wayland/wayland_main_form.h"
 
 #include "layout/designs.h"
+#include "platform/wayland/wayland_shm.h"
 #include "platform/wayland/wayland_loop.h"
 #include "platform/wayland/wayland_toolkit.h"
 
@@ -19,6 +20,22 @@ WaylandMainForm::WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, cons
       lifecycle_(windows, *this) {
   // Both timers run from creation, as designed.
   pacer_.Start(Loop::Now());
+  Refit(kit.CurrentScreen());
+}
+
+void WaylandMainForm::Refit(const Screen& screen) {
+  picBox_.SetTwipsPerPixel(screen.TwipsPerPixel(), screen.TwipsPerPixel());
+  // The caption's points are drawn in the output's own pixels, as the balls are.
+  const ControlDesign& label = kMainDesign.Control("Label1");
+  caption_raster_ = std::make_unique<CaptionRaster>(*label.font, 96.0 / 72.0 * screen.scale);
+  label1_.changed = true;
+}
+
+PixelRect WaylandMainForm::CaptionBox() const {
+  if (!label1_.visible) return {};
+  const ControlDesign& label = kMainDesign.Control("Label1");
+  const int left = picBox_.PixelsX(label1_.left), top = picBox_.PixelsY(label1_.top);
+  return {left, top, left + picBox_.PixelsX(label.width), top + picBox_.PixelsY(label.height)};
 }
 
 MainControls WaylandMainForm::Controls() {
@@ -51,9 +68,18 @@ void WaylandMainForm::Present() {
     pacer_.Changed();
   }
   if (label1_.changed) {
-    // The caption is drawn by the caption rasteriser once it is part of this backend; until
-    // then only its state is kept.
     label1_.changed = false;
+    const PixelRect box = CaptionBox();
+    view_.Changed(caption_box_);
+    view_.Changed(box);
+    caption_box_ = box;
+    const ControlDesign& label = kMainDesign.Control("Label1");
+    view_.SetOverlay(box, [this, fore = *label.fore_colour, back = *label.back_colour](
+                              ShmBuffer& b, const PixelRect& at) {
+      caption_raster_->Draw(label1_.caption, fore, back, b.Pixels(), b.Width() * 4, b.Width(),
+                            b.Height(), at);
+    });
+    pacer_.Changed();
   }
   view_.Flush(image);
 }

@@ -5,6 +5,7 @@
 // records as changed goes to the surface, which commits at the compositor's pace.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "layout/form_lifecycle.h"
 #include "layout/forms.h"
 #include "layout/picture_box.h"
+#include "platform/wayland/wayland_caption.h"
 #include "platform/wayland/wayland_frame_pacer.h"
 #include "platform/wayland/wayland_race_view.h"
 
@@ -56,9 +58,7 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
   // The timers' ticks that have come, in the order the toolkit made the timers.
   void Tick(std::int64_t now);
   // The race moved to an output of this scale: the picture is counted in its pixels.
-  void Refit(const Screen& screen) {
-    picBox_.SetTwipsPerPixel(screen.TwipsPerPixel(), screen.TwipsPerPixel());
-  }
+  void Refit(const Screen& screen);
   // The compositor is ready for a frame: shows what waits.
   void FrameReady() { view_.Flush(picBox_.Image()); }
 
@@ -74,6 +74,8 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
  private:
   void Present() override;
   void Destroy() override;
+  // Where the caption stands now, in the picture's pixels; empty while it is hidden.
+  PixelRect CaptionBox() const;
 
   WaylandToolkit& kit_;
   const Picture& sheet_;
@@ -84,6 +86,8 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
   WaylandLabel label1_;
   PacedTimer tmrDown_;
   PacedTimer tmrRight_;
+  std::unique_ptr<CaptionRaster> caption_raster_;
+  PixelRect caption_box_;
   FormLifecycle lifecycle_;
 };
 

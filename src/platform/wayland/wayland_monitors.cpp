@@ -8,9 +8,16 @@
 
 namespace corvanta::wayland {
 
+void WaylandMonitors::FollowRace() {
+  if (const Output* race = race_output_ ? globals_.Find(race_output_) : nullptr) {
+    origin_x_ = race->x, origin_y_ = race->y;
+  }
+}
+
 Monitor WaylandMonitors::Of(const Output& o) const {
   const int s = race_scale_;
-  return {o.x * s, o.y * s, o.width * s, o.height * s, o.output == race_output_};
+  return {(o.x - origin_x_) * s, (o.y - origin_y_) * s, o.width * s, o.height * s,
+          o.output == race_output_};
 }
 
 std::vector<Monitor> WaylandMonitors::List() const {
@@ -68,6 +75,7 @@ void WaylandMonitors::OutputGoing(const Output& output) {
 }
 
 void WaylandMonitors::OutputsChanged() {
+  FollowRace();
   if (listener_) listener_->Monitors_Changed();
 }
 

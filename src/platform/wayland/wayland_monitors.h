@@ -1,8 +1,9 @@
 #pragma once
 // The outputs as monitors, and the black covers over them. A monitor is an output's place in
-// the desktop's layout (xdg-output), counted in the race output's pixels: logical units times
-// that output's scale, so that a distance means the same number of twips over a cover as over
-// the race. The race's output is the primary. A cover is a black overlay layer surface on its
+// the desktop's layout (xdg-output), counted from the race output's corner, as Windows counts
+// from the primary's, and in the race output's pixels: logical units times that output's
+// scale, so that a distance means the same number of twips over a cover as over the race. The
+// race's output is the primary, and stays where the show started however the layout moves. A cover is a black overlay layer surface on its
 // output, with no keyboard; it goes when its output goes, whatever the show says after.
 
 #include <functional>
@@ -26,7 +27,10 @@ class WaylandMonitors final : public MonitorService {
   WaylandMonitors(Globals& globals, Loop& loop) : globals_(globals), loop_(loop) {}
 
   // Where the race stands now: its output and scale; null output while it has none.
-  void SetRace(wl_output* output, int scale) { race_output_ = output, race_scale_ = scale; }
+  void SetRace(wl_output* output, int scale) {
+    race_output_ = output, race_scale_ = scale;
+    FollowRace();
+  }
 
   std::vector<Monitor> List() const override;
   CoverId MakeCover(const Monitor& area) override;
@@ -53,12 +57,15 @@ class WaylandMonitors final : public MonitorService {
     std::unique_ptr<ShmBuffer> black;
   };
   Monitor Of(const Output& o) const;
+  // Takes the race output's corner as the origin again; kept while the race has no output.
+  void FollowRace();
   void Paint(Cover& c);
 
   Globals& globals_;
   Loop& loop_;
   wl_output* race_output_ = nullptr;
   int race_scale_ = 1;
+  int origin_x_ = 0, origin_y_ = 0;  // logical
   CoverEvents* listener_ = nullptr;
   std::function<void(wl_surface*)> surface_gone_;
   std::map<CoverId, Cover> covers_;

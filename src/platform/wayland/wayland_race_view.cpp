@@ -98,15 +98,18 @@ void RaceView::Flush(const corvanta::Surface& image) {
   ShmBuffer* b = ring_.Free(image.Painted());
   if (!b) return;
   const auto pixels = image.Pixels();
+  bool under_overlay = false;
   for (const PixelRect& r : b->stale.Items()) {
     const PixelRect c = r.Intersect({0, 0, screen_.width, screen_.height});
     if (c.Empty()) continue;
+    under_overlay = under_overlay || !c.Intersect(overlay_box_).Empty();
     for (int y = c.top; y < c.bottom; ++y) {
       const std::size_t at = static_cast<std::size_t>(y) * screen_.width + c.left;
       std::memcpy(b->Pixels() + at, pixels.data() + at, static_cast<std::size_t>(c.Width()) * 4);
     }
   }
   b->stale.Clear();
+  if (under_overlay && overlay_) overlay_(*b, overlay_box_);
   surface_->Commit(*b, screen_.scale, damage_.Items(), true);
   damage_.Clear();
   pacer_.Committed(Loop::Now());

@@ -47,10 +47,21 @@ class RaceView {
   wl_output* Output() const { return surface_ ? surface_->Output() : nullptr; }
   wl_surface* Surface() const { return surface_ ? surface_->Surface() : nullptr; }
 
+  // The output is about to be destroyed.
+  void OutputGoing(wl_output* output) {
+    if (surface_) surface_->Forget(output);
+  }
+
   // The picture changed in r (its pixels).
   void Changed(const PixelRect& r);
   // Commits what changed, if the compositor is ready for a frame.
   void Flush(const corvanta::Surface& image);
+  // What is drawn over the picture in box (its pixels): the caption. An empty box: nothing.
+  // The caller reports the old and the new box as changed.
+  void SetOverlay(const PixelRect& box, std::function<void(ShmBuffer&, const PixelRect&)> draw) {
+    overlay_box_ = box;
+    overlay_ = std::move(draw);
+  }
 
   // When the placement must be settled without the compositor's word, if it says nothing.
   std::optional<std::int64_t> Deadline() const { return guess_at_; }
@@ -73,6 +84,8 @@ class RaceView {
   Screen screen_;
   bool placed_ = false;
   std::optional<std::int64_t> guess_at_;
+  PixelRect overlay_box_;
+  std::function<void(ShmBuffer&, const PixelRect&)> overlay_;
 };
 
 }  // namespace corvanta::wayland

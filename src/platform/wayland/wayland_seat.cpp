@@ -62,6 +62,22 @@ void OnRepeat(void*, wl_keyboard*, int32_t, int32_t) {}
 const wl_keyboard_listener kKeyboard = {&OnKeymap, &OnKeyEnter, &OnKeyLeave,
                                         &OnKey,    &OnModifiers, &OnRepeat};
 
+// release, the destructor that tells the compositor, came with version 3 of the seat.
+void Drop(wl_pointer* p) {
+  if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(p)) >= 3) {
+    wl_pointer_release(p);
+  } else {
+    wl_pointer_destroy(p);
+  }
+}
+void Drop(wl_keyboard* k) {
+  if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(k)) >= 3) {
+    wl_keyboard_release(k);
+  } else {
+    wl_keyboard_destroy(k);
+  }
+}
+
 }  // namespace
 
 Seat::Seat(wl_seat* seat, std::uint32_t name, InputSink& sink)
@@ -70,8 +86,8 @@ Seat::Seat(wl_seat* seat, std::uint32_t name, InputSink& sink)
 }
 
 Seat::~Seat() {
-  if (pointer_) wl_pointer_release(pointer_);
-  if (keyboard_) wl_keyboard_release(keyboard_);
+  if (pointer_) Drop(pointer_);
+  if (keyboard_) Drop(keyboard_);
 }
 
 void Seat::Capabilities(std::uint32_t caps) {
@@ -81,7 +97,7 @@ void Seat::Capabilities(std::uint32_t caps) {
     pointer_ = wl_seat_get_pointer(seat_);
     wl_pointer_add_listener(pointer_, &kPointer, this);
   } else if (!pointer && pointer_) {
-    wl_pointer_release(pointer_);
+    Drop(pointer_);
     pointer_ = nullptr;
     over_ = nullptr;
   }
@@ -89,7 +105,7 @@ void Seat::Capabilities(std::uint32_t caps) {
     keyboard_ = wl_seat_get_keyboard(seat_);
     wl_keyboard_add_listener(keyboard_, &kKeyboard, this);
   } else if (!keyboard && keyboard_) {
-    wl_keyboard_release(keyboard_);
+    Drop(keyboard_);
     keyboard_ = nullptr;
     focus_ = nullptr;
   }

@@ -1,12 +1,13 @@
 #include "platform/wayland/wayland_show.h"
 
-#include <signal.h>
 #include <wayland-client.h>
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/linux/display_loss.h"
+#include "platform/linux/stop_signals.h"
 #include "platform/wayland/wayland_show_run.h"
 
 namespace corvanta::wayland {
@@ -27,12 +28,14 @@ bool Set(const char* name) {
 
 std::optional<int> ShowOnWayland(const std::string& command) {
   if (!IsShow(command) || !Set("WAYLAND_DISPLAY")) return std::nullopt;
+  // A stop signal in the first moments is kept for the loop rather than killing the process.
+  linux_services::CatchStopSignals();
   wl_display* display = wl_display_connect(nullptr);
   if (!display) return std::nullopt;
-  // A write to a compositor that has gone fails instead of killing the program.
-  signal(SIGPIPE, SIG_IGN);
   std::optional<int> rc;
   {
+    // A compositor that goes ends the show with exit code 1, never with a crash or SIGPIPE.
+    const linux_services::LeaveOnDisplayLoss leave(wl_display_get_fd(display));
     ShowRun show(display, command);
     if (const char* missing = show.Missing()) {
       if (!Set("DISPLAY")) {

@@ -30,10 +30,15 @@ ShowRun::ShowRun(wl_display* display, std::string command)
   Globals::Callbacks callbacks;
   callbacks.outputs_changed = [this] {
     // The first output after none: the race has somewhere to go again.
-    if (!view_.Opened()) view_.Open();
+    if (running_ && !view_.Opened()) view_.Open();
     monitors_.OutputsChanged();
   };
-  callbacks.output_going = [this](Output& o) { monitors_.OutputGoing(o); };
+  callbacks.output_going = [this](Output& o) {
+    // The race's own output: until the race stands on another, no monitor is the primary.
+    if (o.output == view_.Output()) monitors_.SetRace(nullptr, view_.Where().scale);
+    view_.OutputGoing(o.output);
+    monitors_.OutputGoing(o);
+  };
   callbacks.seat_added = [this](wl_seat* seat, std::uint32_t name) {
     seats_.push_back(std::make_unique<Seat>(seat, name, static_cast<InputSink&>(*this)));
   };
@@ -63,6 +68,7 @@ const char* ShowRun::Missing() const {
 int ShowRun::Run() {
   // Where the race goes, the compositor says once the surface shows something: black until
   // then. Only then is frmMain made, so that its load handler sees the screen it will fill.
+  running_ = true;
   view_.Open();
   const Loop::End placed = loop_.Run({[this] { return view_.Placed(); },
                                       [this] { return view_.Deadline(); },

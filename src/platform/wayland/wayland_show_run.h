@@ -60,6 +60,7 @@ class ShowRun final : private InputSink {
   FramePacer pacer_;
   RaceView view_;
   std::vector<std::unique_ptr<Seat>> seats_;
+  bool running_ = false;  // Run has begun: a race surface may be made
   bool ended_ = false;
   WindowCount windows_;
   Picture sheet_;

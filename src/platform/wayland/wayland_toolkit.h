@@ -15,7 +15,8 @@
 
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
-#include "platform/wayland/wayland_linux_services.h"
+#include "platform/linux/ini_store.h"
+#include "platform/linux/instance_lock.h"
 
 namespace corvanta::wayland {
 

@@ -2,8 +2,9 @@
 // "Is another instance of this program running?" for one user: an exclusive lock on a file in
 // the user's runtime folder. The kernel drops the lock when its process ends, however it ends,
 // so a crashed instance never blocks the next.
+// Implements: the single-instance check of every Linux backend, on flock(2).
 
-namespace corvanta::qt {
+namespace corvanta::linux_services {
 
 class InstanceLock {
  public:
@@ -19,4 +20,4 @@ class InstanceLock {
   bool another_ = false;
 };
 
-}  // namespace corvanta::qt
+}  // namespace corvanta::linux_services

@@ -1,6 +1,6 @@
 // The instance test: held while the holder lives, free as soon as it ends, however it ends.
 
-#include "platform/qt/qt_instance_lock.h"
+#include "platform/linux/instance_lock.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -9,23 +9,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <string>
 
 #include "temp_dir_test.h"
 
-namespace corvanta::qt {
+namespace corvanta::linux_services {
 namespace {
 
 constexpr char kRuntimeDir[] = "XDG_RUNTIME_DIR";
 
 class InstanceLockTest : public TempDirTest<kRuntimeDir> {
  protected:
-  QByteArray LockPath() const {
-    return dir_.path().toUtf8() + "/corvanta-" + QByteArray::number(getuid()) + ".lock";
-  }
+  std::string LockPath() const { return dir_ + "/corvanta-" + std::to_string(getuid()) + ".lock"; }
   // Someone else holding a lock on whatever lies at the lock's path.
   int HoldLock() const {
-    const int fd = open(LockPath().constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(LockPath().c_str(), O_RDONLY | O_CLOEXEC);
     EXPECT_GE(fd, 0);
     EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
     return fd;
@@ -54,15 +52,15 @@ TEST_F(InstanceLockTest, ACrashedHolderBlocksNothing) {
 }
 
 TEST_F(InstanceLockTest, ASymlinkAtThePathIsNeverFollowed) {
-  const QByteArray target = dir_.path().toUtf8() + "/elsewhere";
-  ASSERT_EQ(symlink(target.constData(), LockPath().constData()), 0);
+  const std::string target = dir_ + "/elsewhere";
+  ASSERT_EQ(symlink(target.c_str(), LockPath().c_str()), 0);
   const InstanceLock lock;
   EXPECT_FALSE(lock.AnotherInstance());
-  EXPECT_FALSE(QFile::exists(QString::fromUtf8(target))) << "a file was created through it";
+  EXPECT_FALSE(Exists(target)) << "a file was created through it";
 }
 
 TEST_F(InstanceLockTest, AFileOthersMayWriteIsNoLock) {
-  const int fd = open(LockPath().constData(), O_RDWR | O_CREAT, 0600);
+  const int fd = open(LockPath().c_str(), O_RDWR | O_CREAT, 0600);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(fchmod(fd, 0666), 0);
   close(fd);
@@ -74,19 +72,19 @@ TEST_F(InstanceLockTest, AFileOthersMayWriteIsNoLock) {
 
 TEST_F(InstanceLockTest, AFilePlantedByAnotherUserNeitherBlocksNorIsWritten) {
   if (geteuid() != 0) GTEST_SKIP() << "making a file another user owns needs root";
-  const int fd = open(LockPath().constData(), O_RDWR | O_CREAT, 0600);
+  const int fd = open(LockPath().c_str(), O_RDWR | O_CREAT, 0600);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(write(fd, "theirs", 6), 6);
   ASSERT_EQ(fchown(fd, 65534, 65534), 0);
   close(fd);
   struct stat before {};
-  ASSERT_EQ(stat(LockPath().constData(), &before), 0);
+  ASSERT_EQ(stat(LockPath().c_str(), &before), 0);
   const int held = HoldLock();
   const InstanceLock lock;
   EXPECT_FALSE(lock.AnotherInstance());
   close(held);
   struct stat after {};
-  ASSERT_EQ(stat(LockPath().constData(), &after), 0);
+  ASSERT_EQ(stat(LockPath().c_str(), &after), 0);
   EXPECT_EQ(after.st_uid, 65534u);
   EXPECT_EQ(after.st_size, 6);
   EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
@@ -94,4 +92,4 @@ TEST_F(InstanceLockTest, AFilePlantedByAnotherUserNeitherBlocksNorIsWritten) {
 }
 
 }  // namespace
-}  // namespace corvanta::qt
+}  // namespace corvanta::linux_services

@@ -1,15 +1,14 @@
-#include "platform/qt/qt_instance_lock.h"
+#include "platform/linux/instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QDir>
-#include <QFileInfo>
+#include <cstdlib>
+#include <string>
 
-namespace corvanta::qt {
+namespace corvanta::linux_services {
 namespace {
 
 // In a shared folder such as /tmp anyone may have put something at our path first: a symlink
@@ -21,16 +20,20 @@ bool OursAlone(int fd) {
          (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
+std::string RuntimeDir() {
+  const char* dir = std::getenv("XDG_RUNTIME_DIR");
+  struct stat st {};
+  if (dir && *dir && stat(dir, &st) == 0 && S_ISDIR(st.st_mode)) return dir;
+  return "/tmp";
+}
+
 }  // namespace
 
 InstanceLock::InstanceLock() {
-  QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
-  if (dir.isEmpty() || !QFileInfo(QString::fromLocal8Bit(dir)).isDir()) dir = "/tmp";
-  const QByteArray path = dir + "/corvanta-" + QByteArray::number(getuid()) + ".lock";
+  const std::string path = RuntimeDir() + "/corvanta-" + std::to_string(getuid()) + ".lock";
   // The descriptor stays open, and so the lock held, until the process ends. Nothing is ever
   // written to it. O_NONBLOCK: a planted FIFO or device must not hang the open.
-  const int fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
-                      0600);
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   // A lock file we cannot open, or must not trust, tells nothing about other instances:
   // assume none.
   if (fd < 0) return;
@@ -44,4 +47,4 @@ InstanceLock::InstanceLock() {
   }
 }
 
-}  // namespace corvanta::qt
+}  // namespace corvanta::linux_services

@@ -1,0 +1,72 @@
+# The show on a headless sway with two outputs: the race on the focused one with the balls in
+# their lanes, the other black, an output added during the show black within a second; a move
+# of under 3 logical pixels across two outputs goes on, a larger one ends it; a key, a click
+# and the wheel each end it.
+source "$(dirname "$0")/show_lib.sh"
+
+WL_OUTPUTS=2
+start_sway
+# Both placed: sway moves an output it was not told where to put when another comes.
+output_mode HEADLESS-1 1280x720 1 0 0
+output_mode HEADLESS-2 800x600 1 1280 0
+plug_pointer
+pointer_to 640 360
+# Slow: the balls stay in the first quarter while the shots are taken.
+printf '[Settings]\nBALL_SPEED=2\n' >"$INI"
+
+step "the race on the focused output, the other black"
+start /S
+race_on HEADLESS-1
+all_black HEADLESS-2 || fail "HEADLESS-2 is not all black"
+silent
+
+step "the winner's caption, at the middle of the race's output"
+for _ in $(seq 60); do
+  shot caption HEADLESS-1
+  # Label1's colours: light yellow on black, in its box from the middle of the screen.
+  [ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 130x25+640+360)" -ge 100 ] && break
+  sleep 0.2
+done
+[ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 130x25+640+360)" -ge 100 ] ||
+  fail "no caption within 12 s"
+[ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 640x360+0+0)" = 0 ] ||
+  fail "caption colours outside the caption's box"
+
+step "an output added during the show is black within a second"
+add_output 640x480 1 2080 0
+sleep 1
+all_black "$OUTPUT" || fail "$OUTPUT is not covered a second after it came"
+
+step "a move of 2 logical pixels across two outputs goes on; one of 5 more ends the show"
+pointer_to 1279 300
+sleep 0.2
+pointer_by 2 0
+sleep 0.5
+running "$PID" || fail "a move of 2 pixels ended the show"
+pointer_by 5 0
+ended_with 0
+
+# The compositor puts the race on the focused output: the first again.
+swaymsg_ok focus output HEADLESS-1
+
+step "a key ends the show"
+start /s
+race_on HEADLESS-1
+key a
+ended_with 0
+
+step "a click on the other output ends the show"
+start /S
+race_on HEADLESS-1
+pointer_to 1500 300
+sleep 0.3
+click
+ended_with 0
+
+step "the wheel ends the show"
+start /S
+race_on HEADLESS-1
+sleep 0.3
+swaymsg_ok seat seat0 cursor press button4
+ended_with 0
+echo "wayland.show: passed"
