@@ -54,7 +54,9 @@ cpu_rows() {  # <name> <key> <screen>
 wl_rows() {  # <name> <key> <screen>
   local why
   why=$(awk -v k="$2.inc" '$1 == k { $1 = ""; print substr($0, 2); exit }' "$WORK/refused")
-  if [ -n "$why" ]; then
+  # A program that ran in some repetitions and not in others gets its figures and the log
+  # says why the others failed.
+  if [ -n "$why" ] && [ "$(field "$2.inc" 2)" = n/a ]; then
     echo "| $1 | $3 | not available ($why) | | |"
     return
   fi

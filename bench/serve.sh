@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # The servers the measured programs run on, for bench/run (sourced by it): a private Xvfb for
-# each screen size, a home of their own, and for the Windows program a Wine prefix under
-# build/bench with a wineserver of its own in the foreground, so that its CPU can be read.
+# each screen size, a home of their own, for the Windows program a Wine prefix under
+# build/bench with a wineserver of its own in the foreground, so that its CPU can be read, and
+# for the Wayland rows a headless sway whose outputs the bench sizes itself.
 # shellcheck source=tests/xvfb.sh
 source "$ROOT/tests/xvfb.sh"
 WINESERVER_PID=""
