@@ -166,7 +166,8 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "wl_surface.commit requests, read from its messages to the compositor with strace in the" \
       "${TICKS_S} s after the CPU window and taken over the racing stretches as on X; the" \
       "display mode's two outputs commit each, so its figure counts both. The compositor's" \
-      "CPU is sway's, which composes every output it shows; headless outputs refresh at 60 Hz."
+      "CPU is sway's, which composes every output it shows; its headless outputs call back every" \
+      "16 ms (62.5 frames a second)."
     # What no run can measure by itself: the profiles, and this table against earlier runs.
     if [ -f "$ROOT/bench/notes.md" ]; then
       echo
