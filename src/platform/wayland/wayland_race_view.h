@@ -36,7 +36,10 @@ class RaceView {
     std::function<void(wl_surface*)> going;     // the surface is about to be destroyed
   };
 
-  RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events);
+  // home: the display mode's backdrop on that output alone, on the background layer, with
+  // no keyboard and no input; null: the show's race, wherever the compositor likes.
+  RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events,
+           wl_output* home = nullptr);
   ~RaceView();
 
   // A new surface, wherever the compositor likes; none while there is no output at all.
@@ -77,6 +80,7 @@ class RaceView {
   Loop& loop_;
   FramePacer& pacer_;
   Events events_;
+  wl_output* home_;
   std::unique_ptr<LayerSurface> surface_;
   std::unique_ptr<ShmBuffer> black_;
   BufferRing ring_;
