@@ -1,0 +1,142 @@
+# The display mode on Wayland, "--root": a race on the background layer of every output, each
+# at its output's size and scale (balls shrunk to their lanes on an output under 352 pixels,
+# 32 of the output's own pixels on one of scale 2), under the windows; pointer moves and keys
+# leave it running; an output plugged in gets a race, one unplugged loses its own while the
+# program goes on; SIGTERM and SIGINT end it with 0, the compositor going with 1; a host window
+# named keeps it on X; a compositor without the layer shell is refused.
+source "$(dirname "$0")/show_lib.sh"
+
+# The size of the one ball in lane 1 of an output's shot, "WxH", in the output's pixels.
+ball_size() {
+  local h=$2 w=$3 top bottom
+  top=$((h / 11)) bottom=$((2 * h / 11))
+  convert "$1" -crop "${w}x$((bottom - top))+0+$top" +repage -fuzz 12% -trim -format '%wx%h' info:
+}
+# The ball of lane 1 is SIZE pixels across (give or take its shading): ball_is NAME SIZE
+ball_is() {
+  local size w h
+  w=$(output_info "$1" .current_mode.width)
+  h=$(output_info "$1" .current_mode.height)
+  size=$(ball_size "$SHOTS/race-$1.png" "$h" "$w")
+  echo "$1: ball 1 covers $size pixels"
+  [ "${size%x*}" -ge $(($2 - 4)) ] && [ "${size%x*}" -le "$2" ] &&
+    [ "${size#*x}" -ge $(($2 - 4)) ] && [ "${size#*x}" -le "$2" ] ||
+    fail "ball 1 on $1 covers $size pixels, not $2 x $2"
+}
+# The race on output NAME moves on: a shot differs from one taken before, within 8 s (the
+# winner's caption holds the picture still for a while).
+moving() {
+  shot "move-a-$1" "$1"
+  for _ in $(seq 16); do
+    sleep 0.5
+    shot "move-b-$1" "$1"
+    [ "$(compare -metric AE "$SHOTS/move-a-$1.png" "$SHOTS/move-b-$1.png" null: 2>&1 || true)" = 0 ] ||
+      return 0
+  done
+  fail "the race on $1 stands still"
+}
+
+WL_OUTPUTS=2
+start_sway
+output_mode HEADLESS-1 1280x720 1 0 0
+# Logical 350 x 150 at scale 2: 300 of its pixels high, under a lane's 32.
+output_mode HEADLESS-2 700x300 2 1280 0
+plug_pointer
+pointer_to 640 360
+printf '[Settings]\nBALL_SPEED=2\n' >"$INI"
+
+step "a race on each output at its size: 32-pixel balls on 1280 x 720, 27-pixel ones on 700 x 300"
+start --root
+race_on HEADLESS-1
+race_on HEADLESS-2
+[ "$(picture_size "$SHOTS/race-HEADLESS-2.png")" = 700x300 ] ||
+  fail "the shot of HEADLESS-2 is $(picture_size "$SHOTS/race-HEADLESS-2.png")"
+ball_is HEADLESS-1 32
+ball_is HEADLESS-2 27
+moving HEADLESS-1
+moving HEADLESS-2
+silent
+
+step "pointer moves, a click and keys over the backdrop leave it running"
+pointer_by 300 100
+pointer_to 1400 100
+click
+key a Escape Return
+sleep 0.5
+running "$PID" || fail "input ended the display mode"
+moving HEADLESS-1
+
+step "a window opens over the backdrop"
+settings_pid=$PID
+swaymsg_ok focus output HEADLESS-1
+start /C
+for _ in $(seq 100); do
+  window "Corvanta Settings"
+  [ "$(jq -r .focused <<<"$VIEW")" = true ] && break
+  sleep 0.02
+done
+read -r wx wy ww wh < <(jq -r '.rect | "\(.x) \(.y) \(.width) \(.height)"' <<<"$VIEW")
+sleep 0.5
+shot window HEADLESS-1
+# The dialog's face is light, where the race is black or a ball.
+[ "$(count_colour "$SHOTS/window.png" 240,240,240 30 "${ww}x$wh+$wx+$wy")" -ge $((ww * wh / 2)) ] ||
+  fail "the settings dialog is not over the backdrop"
+key Escape
+swaymsg_ok "[pid=$PID] kill"
+ended_with 0
+PID=$settings_pid
+running "$PID" || fail "the dialog's keys ended the display mode"
+
+step "an output plugged in gets a race of its own size: 32-pixel balls at scale 2"
+add_output 1600x1200 2 1630 0
+race_on "$OUTPUT"
+[ "$(picture_size "$SHOTS/race-$OUTPUT.png")" = 1600x1200 ] ||
+  fail "the shot of $OUTPUT is $(picture_size "$SHOTS/race-$OUTPUT.png")"
+ball_is "$OUTPUT" 32
+
+step "SIGTERM ends it with exit code 0"
+kill -TERM "$PID"
+ended_with 0
+silent
+
+step "a host window named keeps the display mode on X: here, with no X server, it says so"
+WL_ENV=(XSCREENSAVER_WINDOW=0x400001)
+start --root
+ended_with 1
+grep -q "cannot reach the X server" "$ERR" || fail "not on X: $(head -c 300 "$ERR")"
+WL_ENV=()
+start --root --window-id 0x400001
+ended_with 1
+grep -q "cannot reach the X server" "$ERR" || fail "not on X: $(head -c 300 "$ERR")"
+
+step "the compositor going ends it with exit code 1, without a crash"
+start --root
+race_on HEADLESS-1
+stop_sway
+ended_with 1
+
+step "an output unplugged loses its race, the program goes on; SIGINT ends it with 0"
+WL_NESTED=1 WL_OUTPUTS=2
+start_sway
+start --root --speed fast
+race_on WL-1
+race_on WL-2
+unplug_output WL-2
+sleep 0.5
+running "$PID" || fail "the display mode ended with an output"
+moving WL-1
+kill -INT "$PID"
+ended_with 0
+silent
+
+step "weston, which has no layer shell, is refused in one line naming it"
+(WL_EXEC=exec as_user weston --backend=headless-backend.so --socket=weston-1 --idle-time=0) \
+  >"$WORK/weston.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 200); do [ -S "$WL_RUN/weston-1" ] && break; sleep 0.05; done
+[ -S "$WL_RUN/weston-1" ] || { cat "$WORK/weston.log" >&2; fail "weston did not start"; }
+WAYLAND_DISPLAY=weston-1 start --root
+ended_with 1
+[ "$(wc -l <"$ERR")" = 1 ] && grep -q "zwlr_layer_shell_v1" "$ERR" ||
+  fail "not one line naming the layer shell: $(cat "$ERR")"
+echo "wayland.root: passed"
