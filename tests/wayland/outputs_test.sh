@@ -1,6 +1,7 @@
 # Outputs beyond the plain one: on an output of scale 2 the race is drawn in the output's own
 # pixels (32-pixel balls, sharp) and a move of 3 logical pixels still ends it; when the race's
-# output goes, the race starts over on one that is left and the show goes on.
+# output changes size and scale, or goes, the race starts over there or on one that is left,
+# and the show goes on.
 source "$(dirname "$0")/show_lib.sh"
 
 start_sway
@@ -29,6 +30,18 @@ pointer_by 2 0
 sleep 0.5
 running "$PID" || fail "moves of 2 logical pixels ended the show"
 pointer_by 3 0
+ended_with 0
+
+step "the race's output changes size and scale: the race starts over there, fitted"
+start /S
+race_on HEADLESS-1
+output_mode HEADLESS-1 1280x720 1
+sleep 0.5
+race_on HEADLESS-1
+[ "$(picture_size "$SHOTS/race-HEADLESS-1.png")" = 1280x720 ] ||
+  fail "the shot is $(picture_size "$SHOTS/race-HEADLESS-1.png")"
+running "$PID" || fail "the show ended with the change"
+key Escape
 ended_with 0
 
 step "the race's output unplugged: the race starts over on the other, the show goes on"

@@ -38,8 +38,8 @@ void RaceView::Open() {
 
 void RaceView::Configured() {
   if (placed_) {
-    // A new size on the same output: only a new placement resizes the race, so the picture
-    // stays as it is and the compositor fits it.
+    // Its output took another size: a picture of the old one would be cut off or stretched.
+    Refit();
     return;
   }
   black_ = ShmBuffer::Create(globals_.Shm(), surface_->Width(), surface_->Height());
@@ -63,6 +63,16 @@ void RaceView::Due(std::int64_t now) {
     }
   }
   if (guess) Place(guess);
+}
+
+void RaceView::Refit() {
+  if (!placed_ || !surface_ || !surface_->Output()) return;
+  const wayland::Output* o = globals_.Find(surface_->Output());
+  if (!o || (o->scale == screen_.scale && surface_->Width() * o->scale == screen_.width &&
+             surface_->Height() * o->scale == screen_.height)) {
+    return;
+  }
+  Place(surface_->Output());
 }
 
 void RaceView::Place(wl_output* output) {

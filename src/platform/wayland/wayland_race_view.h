@@ -6,7 +6,8 @@
 // buffer: the surface first shows black at one pixel a unit (black looks right at any scale),
 // and stands placed once it has entered an output. Only then is the race drawn, in that
 // output's own pixels. When the compositor closes it (its output went), a new one is placed the
-// same way on an output that is left.
+// same way on an output that is left; when its output takes another size or scale, the race
+// is placed anew there.
 //
 // Frames: the picture's changes are noted as they come, and at most one commit per frame
 // callback copies into a buffer the compositor does not hold what that buffer lacks.
@@ -50,6 +51,8 @@ class RaceView {
   wl_output* Output() const { return surface_ ? surface_->Output() : nullptr; }
   wl_surface* Surface() const { return surface_ ? surface_->Surface() : nullptr; }
 
+  // Its output may have another size or scale now: if so, the race is placed there anew.
+  void Refit();
   // The output is about to be destroyed.
   void OutputGoing(wl_output* output) {
     if (surface_) surface_->Forget(output);

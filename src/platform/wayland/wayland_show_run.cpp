@@ -31,6 +31,7 @@ ShowRun::ShowRun(wl_display* display, std::string command)
   callbacks.outputs_changed = [this] {
     // The first output after none: the race has somewhere to go again.
     if (running_ && !view_.Opened()) view_.Open();
+    view_.Refit();
     monitors_.OutputsChanged();
   };
   callbacks.output_going = [this](Output& o) {
@@ -114,7 +115,8 @@ int ShowRun::Ended(Loop::End end) {
 
 void ShowRun::Placed() {
   if (!main_) return;
-  // The race's output went and the race stands on another: it starts over there.
+  // The race's output went and the race stands on another, or its output changed size or
+  // scale: it starts over there.
   const Screen& screen = view_.Where();
   kit_.SetScreen(screen);
   monitors_.SetRace(view_.Output(), screen.scale);
