@@ -28,7 +28,9 @@ build_all() {
 
   WIN=$ROOT/build/windows WIN_NAIVE=$ROOT/build/windows-naive
   WINE_OK=""
-  if command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then
+  if ! want wine; then
+    :
+  elif command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then
     # Size-optimised, as the Windows preset builds what ships.
     local toolchain=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake"
                      -DCMAKE_BUILD_TYPE=MinSizeRel -DCORVANTA_WIN32=ON)

@@ -34,28 +34,53 @@ gap() {  # <key> <column 2..3>: median over the watched shows
   median $(awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$WORK/gaps")
 }
 
+# One figure of one kind of run, incremental against naive; with "ratio", their ratio too.
+pair_row() {  # <label> <key> <column> <screen> [ratio]
+  local a b r=""
+  a=$(field "$2.inc" "$3") b=$(field "$2.naive" "$3")
+  [ -z "${5:-}" ] || r=$(ratio "$a" "$b")
+  echo "| $1 | $4 | $a | $b |${r:+ $r} |"
+}
+
 # Program and X server CPU and the tick rate of one kind of run, incremental against naive.
 cpu_rows() {  # <name> <key> <screen>
-  local a b
-  a=$(field "$2.inc" 2) b=$(field "$2.naive" 2)
-  echo "| $1: program CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 3) b=$(field "$2.naive" 3)
-  echo "| $1: X server CPU, % of a core | $3 | $a | $b | $(ratio "$a" "$b") |"
-  a=$(field "$2.inc" 5) b=$(field "$2.naive" 5)
-  echo "| $1: ticks per second | $3 | $a | $b | |"
+  pair_row "$1: program CPU, % of a core" "$2" 2 "$3" ratio
+  pair_row "$1: X server CPU, % of a core" "$2" 3 "$3" ratio
+  pair_row "$1: ticks per second" "$2" 5 "$3"
+}
+
+# The Wayland rows of one kind of run, incremental against naive: program and compositor CPU,
+# commits per second and peak memory, or one row saying why the program did not run there.
+wl_rows() {  # <name> <key> <screen>
+  local why
+  why=$(awk -v k="$2.inc" '$1 == k { $1 = ""; print substr($0, 2); exit }' "$WORK/refused")
+  # A program that ran in some repetitions and not in others gets its figures and the log
+  # says why the others failed.
+  if [ -n "$why" ] && [ "$(field "$2.inc" 2)" = n/a ]; then
+    echo "| $1 | $3 | not available ($why) | | |"
+    return
+  fi
+  pair_row "$1: program CPU, % of a core" "$2" 2 "$3" ratio
+  pair_row "$1: compositor (sway) CPU, % of a core" "$2" 3 "$3" ratio
+  pair_row "$1: commits per second" "$2" 5 "$3"
+  pair_row "$1: peak memory, MB (VmHWM)" "$2" 6 "$3"
 }
 
 write_table() {  # to stdout
   local size w h a b p name k
   echo "| measure | screen | incremental | naive | incremental / naive |"
   echo "|---|---|---|---|---|"
-  for size in "${SIZES[@]}"; do
-    w=${size%x*} h=${size#*x}
-    a=$(frame_us frame_bench "$w" "$h") b=$(frame_us frame_bench_naive "$w" "$h")
-    echo "| frame cost, µs (DrawRace + change record) | $size | $a | $b | $(pct_of "$a" "$b") |"
-  done
+  if want frame; then
+    for size in "${SIZES[@]}"; do
+      w=${size%x*} h=${size#*x}
+      a=$(frame_us frame_bench "$w" "$h") b=$(frame_us frame_bench_naive "$w" "$h")
+      echo "| frame cost, µs (DrawRace + change record) | $size | $a | $b | $(pct_of "$a" "$b") |"
+    done
+  fi
+  if ! want x && want wayland; then wayland_rows; fi
   for p in linux wine; do
-    [ "$p" = wine ] && [ -z "$WINE_OK" ] && continue
+    [ "$p" = wine ] && { [ -z "$WINE_OK" ] || ! want wine; } && continue
+    [ "$p" = linux ] && ! want x && continue
     name="Linux program"
     [ "$p" = wine ] && name="corvanta.scr, Wine"
     for size in "${SIZES[@]}"; do
@@ -83,10 +108,23 @@ write_table() {  # to stdout
           "| $size | $(gap "$k" 2) (at $(gap "$k" 3) ticks/s) | | |"
         cpu_rows "Linux display mode (--root)" "root.$size" "$size"
         cpu_rows "Linux program, two monitors" "twomon.$size" "2 × $size"
+        if want wayland; then wayland_rows; fi
       fi
     done
   done
-  echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"
+  if want wine; then echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"; fi
+}
+
+wayland_rows() {
+  local name="Linux program on Wayland (\"/S\", headless sway)"
+  wl_rows "$name" "wl.$BIG" "$BIG"
+  # The show's cost on Wayland against X, from this run: figures of two runs do not compare.
+  if want x && ! grep -q "^wl.$BIG.inc " "$WORK/refused"; then
+    echo "| $name: program CPU, Wayland / X | $BIG | $(ratio "$(field "wl.$BIG.inc" 2)" \
+      "$(field "linux.$BIG.inc" 2)") | $(ratio "$(field "wl.$BIG.naive" 2)" \
+      "$(field "linux.$BIG.naive" 2)") | |"
+  fi
+  wl_rows "Linux display mode on Wayland (--root, background layer)" "wlroot.$BIG" "2 × $BIG"
 }
 
 # Prints the table and writes it with how it was measured to bench/results.md.
@@ -97,6 +135,13 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
   SCR_BYTES=n/a
   [ -f "$WIN/corvanta.scr" ] && SCR_BYTES=$(stat -c %s "$WIN/corvanta.scr")
   table=$(write_table)
+  # A part of the set is a check, not a result to keep.
+  if [ -n "$ONLY" ]; then
+    echo "$table"
+    echo
+    echo "BENCH_ONLY=\"$ONLY\": bench/results.md left as it was"
+    return
+  fi
   {
     echo "# Benchmark results"
     echo
@@ -117,6 +162,12 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "drawing never pauses, so frames cannot be told apart. The Linux program's first frame" \
       "is the median of $((REPEATS * 3)) starts (fastest-slowest in brackets) on a server that" \
       "has already shown one run."
+    echo "On Wayland no probe sees the screen: commits per second are the program's own" \
+      "wl_surface.commit requests, read from its messages to the compositor with strace in the" \
+      "${TICKS_S} s after the CPU window and taken over the racing stretches as on X; the" \
+      "display mode's two outputs commit each, so its figure counts both. The compositor's" \
+      "CPU is sway's, which composes every output it shows; its headless outputs call back every" \
+      "16 ms (62.5 frames a second)."
     # What no run can measure by itself: the profiles, and this table against earlier runs.
     if [ -f "$ROOT/bench/notes.md" ]; then
       echo
