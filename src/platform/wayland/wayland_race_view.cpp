@@ -31,7 +31,12 @@ void RaceView::Open() {
     pacer_.FrameDone();
     if (events_.frame_ready) events_.frame_ready();
   };
-  events.closed = [this] { loop_.Later([this] { Closed(); }); };
+  // The owner may be gone by the time the loop gets to it: a backdrop goes with its output.
+  events.closed = [this] {
+    loop_.Later([this, alive = std::weak_ptr<bool>(alive_)] {
+      if (!alive.expired()) Closed();
+    });
+  };
   surface_ = std::make_unique<LayerSurface>(globals_, home_, !home_, std::move(events),
                                             home_ != nullptr);
 }

@@ -93,6 +93,7 @@ class RaceView {
   std::optional<std::int64_t> guess_at_;
   PixelRect overlay_box_;
   std::function<void(ShmBuffer&, const PixelRect&)> overlay_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace corvanta::wayland
