@@ -2,8 +2,9 @@
 # at its output's size and scale (balls shrunk to their lanes on an output under 352 pixels,
 # 32 of the output's own pixels on one of scale 2), under the windows; pointer moves and keys
 # leave it running; an output plugged in gets a race, one unplugged loses its own while the
-# program goes on; SIGTERM and SIGINT end it with 0, the compositor going with 1; a host window
-# named keeps it on X; a compositor without the layer shell is refused.
+# program goes on; --speed overrides the stored speed; SIGTERM and SIGINT end it with 0, the
+# compositor going with 1; a host window named keeps it on X; a compositor without the layer
+# shell is refused.
 source "$(dirname "$0")/show_lib.sh"
 
 # The size of the one ball in lane 1 of an output's shot, "WxH", in the output's pixels.
@@ -98,6 +99,27 @@ step "SIGTERM ends it with exit code 0"
 kill -TERM "$PID"
 ended_with 0
 silent
+
+step "--speed fast beats the stored slow speed: the first winner comes in under half the time"
+# Seconds from the start to the first winner's caption on HEADLESS-1, in hundredths.
+first_winner() {
+  local t0 now
+  t0=$(date +%s%N)
+  start --root "$@"
+  for _ in $(seq 200); do
+    shot caption HEADLESS-1
+    [ "$(count_colour "$SHOTS/caption.png" 255,255,128 40 130x25+640+360)" -ge 100 ] && break
+    sleep 0.05
+  done
+  now=$(date +%s%N)
+  kill -TERM "$PID"
+  ended_with 0
+  echo $(((now - t0) / 10000000))
+}
+fast=$(first_winner --speed fast)
+slow=$(first_winner)
+echo "first winner: fast ${fast}0 ms, slow ${slow}0 ms"
+[ "$slow" -gt $((2 * fast)) ] || fail "--speed fast took ${fast}0 ms, the stored slow ${slow}0 ms"
 
 step "a host window named keeps the display mode on X: here, with no X server, it says so"
 WL_ENV=(XSCREENSAVER_WINDOW=0x400001)
