@@ -3,8 +3,8 @@
 # 32 of the output's own pixels on one of scale 2), under the windows; pointer moves and keys
 # leave it running; an output plugged in gets a race, one unplugged loses its own while the
 # program goes on; --speed overrides the stored speed; SIGTERM and SIGINT end it with 0, the
-# compositor going with 1; a host window named keeps it on X; a compositor without the layer
-# shell is refused.
+# compositor going with 1; a docked bar leaves it the whole output; a host window named keeps
+# it on X; a compositor without the layer shell is refused.
 source "$(dirname "$0")/show_lib.sh"
 
 # The size of the one ball in lane 1 of an output's shot, "WxH", in the output's pixels.
@@ -131,11 +131,25 @@ start --root --window-id 0x400001
 ended_with 1
 grep -q "cannot reach the X server" "$ERR" || fail "not on X: $(head -c 300 "$ERR")"
 
-step "the compositor going ends it with exit code 1, without a crash"
+step "under a docked bar the backdrop still takes the whole output; the compositor going ends it with 1"
+stop_sway
+printf 'bar {\n  position top\n  status_command echo bar\n}\n' >>"$WORK/sway.config"
+start_sway
+for _ in $(seq 100); do
+  [ "$(as_user swaymsg -r -t get_bar_config bar-0 | jq -r .mode)" = dock ] && break
+  sleep 0.05
+done
+# The protocol log names the size the compositor gives our surface.
+WL_ENV=(WAYLAND_DEBUG=1)
 start --root
-race_on HEADLESS-1
+WL_ENV=()
+for _ in $(seq 100); do grep -q "layer_surface_v1@[0-9]*\.configure" "$ERR" && break; sleep 0.05; done
+sizes=$(grep -o "layer_surface_v1@[0-9]*\.configure([0-9]*, [0-9]*, [0-9]*)" "$ERR" | sed 's/.*(.*, \(.*\), \(.*\))/\1x\2/' | sort -u)
+[ "$sizes" = 1280x720 ] || fail "the backdrop was given ${sizes:-no size}, not the output's 1280x720"
+sleep 1
 stop_sway
 ended_with 1
+sed -i '/^bar {/,/^}/d' "$WORK/sway.config"
 
 step "an output unplugged loses its race, the program goes on; SIGINT ends it with 0"
 WL_NESTED=1 WL_OUTPUTS=2
