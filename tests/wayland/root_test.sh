@@ -4,7 +4,8 @@
 # leave it running; an output plugged in gets a race, one unplugged loses its own while the
 # program goes on; --speed overrides the stored speed; SIGTERM and SIGINT end it with 0, the
 # compositor going with 1; a docked bar leaves it the whole output; a host window named keeps
-# it on X; a compositor without the layer shell is refused.
+# it on X; a compositor without the layer shell is refused, or left to the X server $DISPLAY
+# names.
 source "$(dirname "$0")/show_lib.sh"
 
 # The size of the one ball in lane 1 of an output's shot, "WxH", in the output's pixels.
@@ -169,4 +170,20 @@ WAYLAND_DISPLAY=weston-1 start --root
 ended_with 1
 [ "$(wc -l <"$ERR")" = 1 ] && grep -q "zwlr_layer_shell_v1" "$ERR" ||
   fail "not one line naming the layer shell: $(cat "$ERR")"
+
+step "the same with an X server named in DISPLAY: the race goes to its root window, as the show goes to X"
+source "$(dirname "$0")/../xvfb.sh"
+trap 'cleanup; stop_xvfbs' EXIT
+start_xvfb 640x480
+WL_ENV=(DISPLAY="$DISPLAY")
+WAYLAND_DISPLAY=weston-1 start --root
+for _ in $(seq 100); do
+  import -window root "$SHOTS/x-root.png" 2>/dev/null &&
+    [ "$(non_black "$SHOTS/x-root.png" 640x480+0+0)" -ge 1000 ] && break
+  sleep 0.1
+done
+[ "$(non_black "$SHOTS/x-root.png" 640x480+0+0)" -ge 1000 ] || fail "no race on X: $(head -c 300 "$ERR")"
+kill -TERM "$PID"
+ended_with 0
+WL_ENV=()
 echo "wayland.root: passed"
