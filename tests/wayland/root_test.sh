@@ -1,11 +1,11 @@
 # The display mode on Wayland, "--root": a race on the background layer of every output, each
 # at its output's size and scale (balls shrunk to their lanes on an output under 352 pixels,
-# 32 of the output's own pixels on one of scale 2), under the windows; pointer moves and keys
-# leave it running; an output plugged in gets a race, one unplugged loses its own while the
-# program goes on; outputs not drawn wake it no more; --speed overrides the stored speed; SIGTERM and SIGINT end it with 0, the
-# compositor going with 1; a docked bar leaves it the whole output; a host window named keeps
-# it on X; a compositor without the layer shell is refused, or left to the X server $DISPLAY
-# names.
+# 32 of the output's own pixels on one of scale 2), under the windows. Pointer moves and keys
+# leave it running; an output plugged in gets a race, one whose mode changes a new one, one
+# unplugged loses its own while the program goes on; outputs not drawn wake it no more;
+# --speed overrides the stored speed; SIGTERM and SIGINT end it with 0, the compositor going
+# with 1; a docked bar leaves it the whole output; a host window named keeps it on X; a
+# compositor without the layer shell is refused, or left to the X server $DISPLAY names.
 source "$(dirname "$0")/show_lib.sh"
 
 # The size of the one ball in lane 1 of an output's shot, "WxH", in the output's pixels.
@@ -88,11 +88,18 @@ sleep 0.3
 running "$PID" || fail "the window's keys ended the display mode"
 
 step "an output plugged in gets a race of its own size: 32-pixel balls at scale 2"
-add_output 1600x1200 2 1630 0
+add_output 1600x1200 2 2400 0
 race_on "$OUTPUT"
 [ "$(picture_size "$SHOTS/race-$OUTPUT.png")" = 1600x1200 ] ||
   fail "the shot of $OUTPUT is $(picture_size "$SHOTS/race-$OUTPUT.png")"
 ball_is "$OUTPUT" 32
+
+step "an output's mode changed: its race is made anew at the new size, 32-pixel balls again"
+output_mode HEADLESS-2 1000x720 1
+race_on HEADLESS-2
+[ "$(picture_size "$SHOTS/race-HEADLESS-2.png")" = 1000x720 ] ||
+  fail "the shot of HEADLESS-2 is $(picture_size "$SHOTS/race-HEADLESS-2.png")"
+ball_is HEADLESS-2 32
 
 step "SIGTERM ends it with exit code 0"
 kill -TERM "$PID"
