@@ -21,11 +21,7 @@ stop_sway
 ended_with 1
 
 step "weston, which has no layer shell, is refused in one line naming it"
-(WL_EXEC=exec as_user weston --backend=headless-backend.so --socket=weston-1 --idle-time=0) \
-  >"$WORK/weston.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 200); do [ -S "$WL_RUN/weston-1" ] && break; sleep 0.05; done
-[ -S "$WL_RUN/weston-1" ] || { cat "$WORK/weston.log" >&2; fail "weston did not start"; }
+start_weston
 WAYLAND_DISPLAY=weston-1 start /S
 ended_with 1
 [ ! -s "$OUT" ] || fail "it wrote to stdout: $(cat "$OUT")"

@@ -9,6 +9,7 @@
 #                     elsewhere; the last shot is $SHOTS/race-NAME.png
 #   all_black NAME    the output's shot ($SHOTS/black-NAME.png) is black everywhere
 #   ended_with RC     the program ended within 2 s with exit code RC, and dumped no core
+#   start_weston      starts a headless weston (no layer shell) on the socket weston-1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${VIRTUAL_POINTER:?path of the virtual pointer helper}"
 install -m 755 "$VIRTUAL_POINTER" "$WORK/bin/virtual_pointer"
@@ -71,4 +72,12 @@ ended_with() {
   wait_exit "$PID" 2
   [ "$RC" = "$1" ] || fail "exit code $RC, not $1: $(head -c 300 "$ERR")"
   ! grep -qi "core dumped\|sanitizer" "$ERR" || fail "it crashed: $(head -c 300 "$ERR")"
+}
+
+start_weston() {
+  (WL_EXEC=exec as_user weston --backend=headless-backend.so --socket=weston-1 --idle-time=0) \
+    >"$WORK/weston.log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 200); do [ -S "$WL_RUN/weston-1" ] && break; sleep 0.05; done
+  [ -S "$WL_RUN/weston-1" ] || { cat "$WORK/weston.log" >&2; fail "weston did not start"; }
 }

@@ -19,6 +19,7 @@
 #include "show/display_options.h"
 #include "show/main_form_entry.h"
 #ifdef CORVANTA_WAYLAND
+#include "platform/wayland/wayland_root.h"
 #include "platform/wayland/wayland_show.h"
 #endif
 
@@ -72,6 +73,8 @@ int main(int argc, char** argv) {
   if (display.action == Action::kNotDisplayMode) {
     if (const auto rc = corvanta::wayland::ShowOnWayland(command)) return *rc;
   }
+  // So does "--root" with no host window: a backdrop on every output.
+  if (const auto rc = corvanta::wayland::RootOnWayland(display)) return *rc;
 #endif
   if (display.action == Action::kRun) corvanta::linux_services::CatchStopSignals();
   // Window ids from a screen-saver host are X ids, so X it is, under Wayland too (XWayland).

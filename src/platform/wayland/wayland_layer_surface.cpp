@@ -30,15 +30,25 @@ constexpr std::uint32_t kAllEdges =
 
 }  // namespace
 
-LayerSurface::LayerSurface(Globals& globals, wl_output* output, bool keyboard, Events events)
+LayerSurface::LayerSurface(Globals& globals, wl_output* output, bool keyboard, Events events,
+                           bool backdrop)
     : events_(std::move(events)) {
   surface_ = wl_compositor_create_surface(globals.Compositor());
   wl_surface_add_listener(surface_, &kSurface, this);
-  layer_ = zwlr_layer_shell_v1_get_layer_surface(globals.LayerShell(), surface_, output,
-                                                 ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "corvanta");
+  if (backdrop) {
+    wl_region* none = wl_compositor_create_region(globals.Compositor());
+    wl_surface_set_input_region(surface_, none);
+    wl_region_destroy(none);
+  }
+  layer_ = zwlr_layer_shell_v1_get_layer_surface(
+      globals.LayerShell(), surface_, output,
+      backdrop ? ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND : ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
+      "corvanta");
   zwlr_layer_surface_v1_add_listener(layer_, &kLayer, this);
   zwlr_layer_surface_v1_set_size(layer_, 0, 0);
   zwlr_layer_surface_v1_set_anchor(layer_, kAllEdges);
+  // -1, not 0: a surface of zone 0 is kept out of the space panels reserve, and a backdrop
+  // must lie under them too, as a wallpaper does.
   zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
   zwlr_layer_surface_v1_set_keyboard_interactivity(
       layer_, keyboard ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE

@@ -27,7 +27,10 @@ class LayerSurface {
   };
 
   // output null: where the compositor likes. keyboard: exclusive keyboard interactivity.
-  LayerSurface(Globals& globals, wl_output* output, bool keyboard, Events events);
+  // backdrop: on the background layer instead, under every window, and input passes through
+  // it to the desktop (an empty input region).
+  LayerSurface(Globals& globals, wl_output* output, bool keyboard, Events events,
+               bool backdrop = false);
   ~LayerSurface();
   LayerSurface(const LayerSurface&) = delete;
   LayerSurface& operator=(const LayerSurface&) = delete;

@@ -15,8 +15,9 @@ constexpr std::int64_t kEnterWait = 1'000'000;
 
 }  // namespace
 
-RaceView::RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events)
-    : globals_(globals), loop_(loop), pacer_(pacer), events_(std::move(events)) {}
+RaceView::RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events,
+                   wl_output* home)
+    : globals_(globals), loop_(loop), pacer_(pacer), events_(std::move(events)), home_(home) {}
 
 RaceView::~RaceView() = default;
 
@@ -30,8 +31,14 @@ void RaceView::Open() {
     pacer_.FrameDone();
     if (events_.frame_ready) events_.frame_ready();
   };
-  events.closed = [this] { loop_.Later([this] { Closed(); }); };
-  surface_ = std::make_unique<LayerSurface>(globals_, nullptr, true, std::move(events));
+  // The owner may be gone by the time the loop gets to it: a backdrop goes with its output.
+  events.closed = [this] {
+    loop_.Later([this, alive = std::weak_ptr<bool>(alive_)] {
+      if (!alive.expired()) Closed();
+    });
+  };
+  surface_ = std::make_unique<LayerSurface>(globals_, home_, !home_, std::move(events),
+                                            home_ != nullptr);
 }
 
 void RaceView::Configured() {
@@ -53,8 +60,9 @@ void RaceView::Entered(wl_output* output) {
 
 void RaceView::Due(std::int64_t now) {
   if (!guess_at_ || now < *guess_at_ || placed_ || !surface_) return;
-  wl_output* guess = nullptr;
+  wl_output* guess = home_;
   for (const wayland::Output* o : globals_.Outputs()) {
+    if (home_) break;
     if (!guess || (o->width == surface_->Width() && o->height == surface_->Height())) {
       guess = o->output;
     }

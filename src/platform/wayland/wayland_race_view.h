@@ -37,7 +37,10 @@ class RaceView {
     std::function<void(wl_surface*)> going;     // the surface is about to be destroyed
   };
 
-  RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events);
+  // home: the display mode's backdrop on that output alone, on the background layer, with
+  // no keyboard and no input; null: the show's race, wherever the compositor likes.
+  RaceView(Globals& globals, Loop& loop, FramePacer& pacer, Events events,
+           wl_output* home = nullptr);
   ~RaceView();
 
   // A new surface, wherever the compositor likes; none while there is no output at all.
@@ -80,6 +83,7 @@ class RaceView {
   Loop& loop_;
   FramePacer& pacer_;
   Events events_;
+  wl_output* home_;
   std::unique_ptr<LayerSurface> surface_;
   std::unique_ptr<ShmBuffer> black_;
   BufferRing ring_;
@@ -89,6 +93,7 @@ class RaceView {
   std::optional<std::int64_t> guess_at_;
   PixelRect overlay_box_;
   std::function<void(ShmBuffer&, const PixelRect&)> overlay_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace corvanta::wayland

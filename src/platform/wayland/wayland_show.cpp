@@ -1,13 +1,8 @@
 #include "platform/wayland/wayland_show.h"
 
-#include <wayland-client.h>
-
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 
-#include "platform/linux/display_loss.h"
-#include "platform/linux/stop_signals.h"
+#include "platform/wayland/wayland_session.h"
 #include "platform/wayland/wayland_show_run.h"
 
 namespace corvanta::wayland {
@@ -19,38 +14,11 @@ bool IsShow(const std::string& command) {
   return mode == "/S";
 }
 
-bool Set(const char* name) {
-  const char* v = std::getenv(name);
-  return v != nullptr && *v != '\0';
-}
-
 }  // namespace
 
 std::optional<int> ShowOnWayland(const std::string& command) {
-  if (!IsShow(command) || !Set("WAYLAND_DISPLAY")) return std::nullopt;
-  wl_display* display = wl_display_connect(nullptr);
-  if (!display) return std::nullopt;
-  std::optional<int> rc;
-  {
-    // A compositor that goes ends the show with exit code 1, never with a crash or SIGPIPE.
-    const linux_services::LeaveOnDisplayLoss leave(wl_display_get_fd(display));
-    ShowRun show(display, command);
-    if (const char* missing = show.Missing()) {
-      if (!Set("DISPLAY")) {
-        std::fprintf(stderr,
-                     "corvanta: the Wayland compositor offers no %s; unset WAYLAND_DISPLAY to run "
-                     "the show on X\n",
-                     missing);
-        rc = 1;
-      }
-    } else {
-      // Only now: a show that goes to X instead ends on these signals as it does there.
-      linux_services::CatchStopSignals();
-      rc = show.Run();
-    }
-  }
-  wl_display_disconnect(display);
-  return rc;
+  if (!IsShow(command)) return std::nullopt;
+  return RunOnWayland<ShowRun>(command);
 }
 
 }  // namespace corvanta::wayland
