@@ -40,6 +40,17 @@ class Timer {
   virtual std::int32_t Interval() const = 0;  // milliseconds
 };
 
+// A timer that is only its interval, for a backend that drives the ticks itself (a frame
+// pacer, the window's own timer messages) and keeps nothing else per timer.
+class FixedTimer final : public Timer {
+ public:
+  explicit FixedTimer(std::int32_t interval_ms) : interval_ms_(interval_ms) {}
+  std::int32_t Interval() const override { return interval_ms_; }
+
+ private:
+  std::int32_t interval_ms_;
+};
+
 class ComboBox {
  public:
   virtual ~ComboBox() = default;

@@ -12,8 +12,13 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "child_exit.h"
+
 namespace corvanta::linux_services {
 namespace {
+
+using testing_support::ExpectChildEnds;
+using testing_support::kBodyReturned;
 
 // The program's end and the server's end of one connection.
 struct Connection {
@@ -31,6 +36,13 @@ struct Connection {
   }
   int fds[2];
 };
+
+// What handled a crash before the program watched its server: it ends the process with 42.
+void CrashesExitWith42() {
+  struct sigaction before {};
+  before.sa_handler = [](int) { _exit(42); };
+  sigaction(SIGSEGV, &before, nullptr);
+}
 
 class DisplayLoss : public ::testing::Test {
  protected:
@@ -55,55 +67,40 @@ TEST_F(DisplayLoss, TheServerIsGoneOnlyOnceItHungUpAndOnlyWhileWatched) {
 
 // A server that goes between a poll and a write raises SIGPIPE; the write must fail instead.
 TEST_F(DisplayLoss, AWriteToAServerThatWentAwayDoesNotKillTheProgram) {
-  EXPECT_EXIT(
-      {
-        Connection server;
-        const LeaveOnDisplayLoss leave(server.Ours());
-        server.HangUp();
-        const ssize_t wrote = write(server.Ours(), "x", 1);
-        std::exit(wrote < 0 && errno == EPIPE ? 7 : 3);
-      },
-      ::testing::ExitedWithCode(7), "");
+  ExpectChildEnds(kBodyReturned, [] {
+    Connection server;
+    const LeaveOnDisplayLoss leave(server.Ours());
+    server.HangUp();
+    const ssize_t wrote = write(server.Ours(), "x", 1);
+    if (wrote >= 0 || errno != EPIPE) std::exit(3);
+  });
 }
 
 // Libraries read replies without checking them; when the server goes in the middle, they
 // crash. Any other crash goes on to whatever handled it before.
 TEST_F(DisplayLoss, ACrashAfterTheServerHungUpEndsWithExitCode1AndNoOtherCrashDoes) {
-  EXPECT_EXIT(
-      {
-        Connection server;
-        const LeaveOnDisplayLoss leave(server.Ours());
-        server.HangUp();
-        std::raise(SIGBUS);
-        std::exit(7);
-      },
-      ::testing::ExitedWithCode(1), "");
-  EXPECT_EXIT(
-      {
-        struct sigaction before {};
-        before.sa_handler = [](int) { _exit(42); };
-        sigaction(SIGSEGV, &before, nullptr);
-        Connection server;
-        const LeaveOnDisplayLoss leave(server.Ours());
-        std::raise(SIGSEGV);
-        std::raise(SIGSEGV);
-        std::exit(7);
-      },
-      ::testing::ExitedWithCode(42), "");
-  EXPECT_EXIT(
-      {
-        struct sigaction before {};
-        before.sa_handler = [](int) { _exit(42); };
-        sigaction(SIGSEGV, &before, nullptr);
-        Connection server;
-        { const LeaveOnDisplayLoss leave(server.Ours()); }
-        server.HangUp();
-        std::raise(SIGSEGV);  // as a real fault does, it comes again on return
-        std::raise(SIGSEGV);
-        std::exit(7);
-      },
-      ::testing::ExitedWithCode(42), "")
-      << "once nothing is watched, a crash goes on as a crash";
+  ExpectChildEnds(1, [] {
+    Connection server;
+    const LeaveOnDisplayLoss leave(server.Ours());
+    server.HangUp();
+    std::raise(SIGBUS);
+  });
+  ExpectChildEnds(42, [] {
+    CrashesExitWith42();
+    Connection server;
+    const LeaveOnDisplayLoss leave(server.Ours());
+    std::raise(SIGSEGV);
+    std::raise(SIGSEGV);
+  });
+  SCOPED_TRACE("once nothing is watched, a crash goes on as a crash");
+  ExpectChildEnds(42, [] {
+    CrashesExitWith42();
+    Connection server;
+    { const LeaveOnDisplayLoss leave(server.Ours()); }
+    server.HangUp();
+    std::raise(SIGSEGV);  // as a real fault does, it comes again on return
+    std::raise(SIGSEGV);
+  });
 }
 
 }  // namespace

@@ -14,10 +14,14 @@
 #include <thread>
 #include <vector>
 
+#include "child_exit.h"
 #include "platform/qt/qt_server_loss.h"
 
 namespace corvanta::qt {
 namespace {
+
+using testing_support::ExpectChildEnds;
+using testing_support::kBodyReturned;
 
 // An X server that is the far ends of socket pairs: it accepts each client with the smallest
 // setup there is (no screens, no formats) and then never speaks again.
@@ -70,8 +74,9 @@ class ServerLoss : public ::testing::Test {
 
 // The program's probe and Qt's own connection, both to one server that then goes away.
 TEST_F(ServerLoss, AWarningOnceQtsConnectionBrokeEndsTheProgramWithExitCode1) {
-  EXPECT_EXIT(
-      {
+  ExpectChildEnds(
+      1,
+      [] {
         FakeServer server;
         const LeaveOnServerLoss leave(server.Connect());
         xcb_connection_t* qt = server.Connect();
@@ -80,28 +85,28 @@ TEST_F(ServerLoss, AWarningOnceQtsConnectionBrokeEndsTheProgramWithExitCode1) {
         server.GoAway();
         if (!WriteFails(qt)) std::exit(3);
         qWarning("The X11 connection broke");
-        std::exit(7);
       },
-      ::testing::ExitedWithCode(1), "a warning while the server is there");
+      "a warning while the server is there");
 }
 
 TEST_F(ServerLoss, BeforeQtHasAConnectionTheProbeTells) {
-  EXPECT_EXIT(
-      {
+  ExpectChildEnds(
+      1,
+      [] {
         FakeServer server;
         const LeaveOnServerLoss leave(server.Connect());
         qWarning("a warning while the server is there");
         server.GoAway();
         qDebug("debug output never asks for the server");
         qWarning("Could not load the Qt platform plugin");
-        std::exit(7);
       },
-      ::testing::ExitedWithCode(1), "server is there.*\n.*debug output never asks");
+      "server is there.*\n.*debug output never asks");
 }
 
 TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
-  EXPECT_EXIT(
-      {
+  ExpectChildEnds(
+      kBodyReturned,
+      [] {
         FakeServer server;
         const LeaveOnServerLoss leave(server.Connect());
         xcb_connection_t* qt = server.Connect();
@@ -109,24 +114,20 @@ TEST_F(ServerLoss, OnceQtIsDoneWithItsConnectionMessagesPassOn) {
         server.GoAway();
         if (!WriteFails(qt)) std::exit(3);
         qWarning("passed on");
-        std::exit(7);
       },
-      ::testing::ExitedWithCode(7), "passed on");
+      "passed on");
 }
 
 // Qt's start-up reads replies without checking them; when the server goes in the middle, it
 // crashes. The probe is what the shared crash handler asks (tests/linux/display_loss_test.cpp
 // has the rest of its cases, SIGPIPE among them).
 TEST_F(ServerLoss, ACrashAfterTheProbesServerHungUpEndsWithExitCode1) {
-  EXPECT_EXIT(
-      {
-        FakeServer server;
-        const LeaveOnServerLoss leave(server.Connect());
-        server.GoAway();
-        std::raise(SIGSEGV);
-        std::exit(7);
-      },
-      ::testing::ExitedWithCode(1), "");
+  ExpectChildEnds(1, [] {
+    FakeServer server;
+    const LeaveOnServerLoss leave(server.Connect());
+    server.GoAway();
+    std::raise(SIGSEGV);
+  });
 }
 
 }  // namespace

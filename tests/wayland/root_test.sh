@@ -38,14 +38,8 @@ moving() {
   fail "the race on $1 stands still"
 }
 
-WL_OUTPUTS=2
-start_sway
-output_mode HEADLESS-1 1280x720 1 0 0
-# Logical 350 x 150 at scale 2: 300 of its pixels high, under a lane's 32.
-output_mode HEADLESS-2 700x300 2 1280 0
-plug_pointer
-pointer_to 640 360
-printf '[Settings]\nBALL_SPEED=2\n' >"$INI"
+# HEADLESS-2 logical 350 x 150 at scale 2: 300 of its pixels high, under a lane's 32.
+two_outputs 700x300 2
 
 step "a race on each output at its size: 32-pixel balls on 1280 x 720, 27-pixel ones on 700 x 300"
 start --root

@@ -10,6 +10,9 @@
 #   all_black NAME    the output's shot ($SHOTS/black-NAME.png) is black everywhere
 #   ended_with RC     the program ended within 2 s with exit code RC, and dumped no core
 #   start_weston      starts a headless weston (no layer shell) on the socket weston-1
+#   two_outputs MODE SCALE  starts sway with HEADLESS-1 at 1280x720 and HEADLESS-2 at MODE and
+#                     SCALE to its right, plugs the pointer onto HEADLESS-1's centre and stores
+#                     the slow speed
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${VIRTUAL_POINTER:?path of the virtual pointer helper}"
 install -m 755 "$VIRTUAL_POINTER" "$WORK/bin/virtual_pointer"
@@ -80,4 +83,16 @@ start_weston() {
   PIDS+=($!)
   for _ in $(seq 200); do [ -S "$WL_RUN/weston-1" ] && break; sleep 0.05; done
   [ -S "$WL_RUN/weston-1" ] || { cat "$WORK/weston.log" >&2; fail "weston did not start"; }
+}
+
+two_outputs() {
+  WL_OUTPUTS=2
+  start_sway
+  # Both placed: sway moves an output it was not told where to put when another comes.
+  output_mode HEADLESS-1 1280x720 1 0 0
+  output_mode HEADLESS-2 "$1" "$2" 1280 0
+  plug_pointer
+  pointer_to 640 360
+  # Slow: the balls stay in the first quarter while the shots are taken.
+  printf '[Settings]\nBALL_SPEED=2\n' >"$INI"
 }

@@ -5,15 +5,7 @@
 # the compositor's pace, as its protocol log shows.
 source "$(dirname "$0")/show_lib.sh"
 
-WL_OUTPUTS=2
-start_sway
-# Both placed: sway moves an output it was not told where to put when another comes.
-output_mode HEADLESS-1 1280x720 1 0 0
-output_mode HEADLESS-2 800x600 1 1280 0
-plug_pointer
-pointer_to 640 360
-# Slow: the balls stay in the first quarter while the shots are taken.
-printf '[Settings]\nBALL_SPEED=2\n' >"$INI"
+two_outputs 800x600 1
 
 step "the race on the focused output, the other black"
 start /S

@@ -7,6 +7,11 @@
 
 namespace corvanta::wayland {
 
+FramePacer WaylandMainForm::TimersPacer() {
+  return FramePacer({kMainDesign.Control("tmrDown").interval_ms,
+                     kMainDesign.Control("tmrRight").interval_ms});
+}
+
 WaylandMainForm::WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, const Picture& sheet,
                                  FramePacer& pacer, RaceView& view)
     : kit_(kit),

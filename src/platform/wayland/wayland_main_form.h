@@ -34,19 +34,12 @@ class WaylandLabel final : public Label {
   bool changed = false;
 };
 
-class PacedTimer final : public Timer {
- public:
-  explicit PacedTimer(std::int32_t interval_ms) : interval_ms_(interval_ms) {}
-  std::int32_t Interval() const override { return interval_ms_; }
-
- private:
-  std::int32_t interval_ms_;
-};
-
 class WaylandMainForm final : public Window, private FormLifecycle::Native {
  public:
   WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, const Picture& sheet,
                   FramePacer& pacer, RaceView& view);
+  // The pacer the form's two timers tick on, in the order the form makes them.
+  static FramePacer TimersPacer();
 
   MainControls Controls();
   void Bind(MainFormEvents& events) { lifecycle_.Bind(events); }
@@ -84,8 +77,8 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
   std::string caption_;
   PictureBox picBox_;
   WaylandLabel label1_;
-  PacedTimer tmrDown_;
-  PacedTimer tmrRight_;
+  FixedTimer tmrDown_;
+  FixedTimer tmrRight_;
   std::unique_ptr<CaptionRaster> caption_raster_;
   PixelRect caption_box_;
   FormLifecycle lifecycle_;

@@ -22,8 +22,7 @@ OutputRace::OutputRace(Globals& globals, Loop& loop, MonitorService& monitors,
       on_stale_(std::move(stale)),
       // No command line: none of the show's switches applies to a display mode.
       kit_("", monitors),
-      pacer_({kMainDesign.Control("tmrDown").interval_ms,
-              kMainDesign.Control("tmrRight").interval_ms}),
+      pacer_(WaylandMainForm::TimersPacer()),
       view_(globals, loop, pacer_,
             RaceView::Events{[this] { Placed(); },
                              [this] {

@@ -17,10 +17,14 @@ constexpr std::uint32_t kXkbShift = 1u << 0, kXkbControl = 1u << 2, kXkbAlt = 1u
 
 std::int16_t ButtonBit(std::uint32_t button) {
   switch (button) {
-    case BTN_LEFT: return kLeftButton;
-    case BTN_RIGHT: return kRightButton;
-    case BTN_MIDDLE: return kMiddleButton;
-    default: return 0;
+    case BTN_LEFT:
+      return kLeftButton;
+    case BTN_RIGHT:
+      return kRightButton;
+    case BTN_MIDDLE:
+      return kMiddleButton;
+    default:
+      return 0;
   }
 }
 
@@ -43,8 +47,8 @@ void OnFrame(void*, wl_pointer*) {}
 void OnAxisSource(void*, wl_pointer*, uint32_t) {}
 void OnAxisStop(void*, wl_pointer*, uint32_t, uint32_t) {}
 void OnAxisDiscrete(void*, wl_pointer*, uint32_t, int32_t) {}
-const wl_pointer_listener kPointer = {&OnEnter,      &OnLeave,    &OnMotion,       &OnButton,
-                                      &OnAxis,       &OnFrame,    &OnAxisSource,   &OnAxisStop,
+const wl_pointer_listener kPointer = {&OnEnter,        &OnLeave,       &OnMotion,     &OnButton,
+                                      &OnAxis,         &OnFrame,       &OnAxisSource, &OnAxisStop,
                                       &OnAxisDiscrete, &OnAxisDiscrete};
 
 void OnKeymap(void*, wl_keyboard*, uint32_t, int32_t fd, uint32_t) { close(fd); }
@@ -56,12 +60,12 @@ void OnKeyLeave(void* data, wl_keyboard*, uint32_t, wl_surface*) { Of(data).Keyb
 void OnKey(void* data, wl_keyboard*, uint32_t, uint32_t, uint32_t key, uint32_t state) {
   if (state == WL_KEYBOARD_KEY_STATE_PRESSED) Of(data).KeyPress(key);
 }
-void OnModifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched,
-                 uint32_t, uint32_t) {
+void OnModifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched, uint32_t,
+                 uint32_t) {
   Of(data).Modifiers(depressed, latched);
 }
 void OnRepeat(void*, wl_keyboard*, int32_t, int32_t) {}
-const wl_keyboard_listener kKeyboard = {&OnKeymap, &OnKeyEnter, &OnKeyLeave,
+const wl_keyboard_listener kKeyboard = {&OnKeymap, &OnKeyEnter,  &OnKeyLeave,
                                         &OnKey,    &OnModifiers, &OnRepeat};
 
 // release, the destructor that tells the compositor, came with version 3 of the seat.
@@ -71,6 +75,23 @@ void Drop(Device* device, void (*release)(Device*), void (*destroy)(Device*)) {
 }
 void Drop(wl_pointer* p) { Drop(p, &wl_pointer_release, &wl_pointer_destroy); }
 void Drop(wl_keyboard* k) { Drop(k, &wl_keyboard_release, &wl_keyboard_destroy); }
+
+void Listen(wl_pointer* p, void* seat) { wl_pointer_add_listener(p, &kPointer, seat); }
+void Listen(wl_keyboard* k, void* seat) { wl_keyboard_add_listener(k, &kKeyboard, seat); }
+
+// Takes the device when the seat gains it and drops it when the seat loses it; true on a loss.
+template <typename Device>
+bool Follow(bool has, Device*& device, Device* (*get)(wl_seat*), wl_seat* seat, void* data) {
+  if (has && !device) {
+    device = get(seat);
+    Listen(device, data);
+  } else if (!has && device) {
+    Drop(device);
+    device = nullptr;
+    return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -85,24 +106,10 @@ Seat::~Seat() {
 }
 
 void Seat::Capabilities(std::uint32_t caps) {
-  const bool pointer = caps & WL_SEAT_CAPABILITY_POINTER;
-  const bool keyboard = caps & WL_SEAT_CAPABILITY_KEYBOARD;
-  if (pointer && !pointer_) {
-    pointer_ = wl_seat_get_pointer(seat_);
-    wl_pointer_add_listener(pointer_, &kPointer, this);
-  } else if (!pointer && pointer_) {
-    Drop(pointer_);
-    pointer_ = nullptr;
+  if (Follow(caps & WL_SEAT_CAPABILITY_POINTER, pointer_, &wl_seat_get_pointer, seat_, this))
     over_ = nullptr;
-  }
-  if (keyboard && !keyboard_) {
-    keyboard_ = wl_seat_get_keyboard(seat_);
-    wl_keyboard_add_listener(keyboard_, &kKeyboard, this);
-  } else if (!keyboard && keyboard_) {
-    Drop(keyboard_);
-    keyboard_ = nullptr;
+  if (Follow(caps & WL_SEAT_CAPABILITY_KEYBOARD, keyboard_, &wl_seat_get_keyboard, seat_, this))
     focus_ = nullptr;
-  }
 }
 
 void Seat::Forget(wl_surface* surface) {

@@ -16,8 +16,7 @@ ShowRun::ShowRun(wl_display* display, std::string command)
       globals_(display),
       monitors_(globals_, loop_),
       kit_(std::move(command), monitors_),
-      pacer_({kMainDesign.Control("tmrDown").interval_ms,
-              kMainDesign.Control("tmrRight").interval_ms}),
+      pacer_(WaylandMainForm::TimersPacer()),
       view_(globals_, loop_, pacer_,
             RaceView::Events{[this] { Placed(); },
                              [this] {
@@ -158,28 +157,26 @@ bool ShowRun::OnCover(wl_surface* surface, double x, double y, CoverPoint& at) c
   return true;
 }
 
-void ShowRun::Button(wl_surface* over, double x, double y, std::int16_t button,
-                     std::int16_t shift) {
+void ShowRun::Mouse(wl_surface* over, double x, double y, std::int16_t button, std::int16_t shift,
+                    FormMouse on_form, CoverMouse on_cover) {
   if (!form_) return;
   CoverPoint at;
   if (over == view_.Surface()) {
     float tx = Twips(x), ty = Twips(y);
-    form_->Deliver([&](MainFormEvents& ev) { ev.Form_MouseDown(button, shift, tx, ty); });
+    form_->Deliver([&](MainFormEvents& ev) { (ev.*on_form)(button, shift, tx, ty); });
   } else if (OnCover(over, x, y, at)) {
-    form_->Deliver([&](MainFormEvents&) { at.cover->Cover_MouseDown(button, shift, at.x, at.y); });
+    form_->Deliver([&](MainFormEvents&) { (at.cover->*on_cover)(button, shift, at.x, at.y); });
   }
+}
+
+void ShowRun::Button(wl_surface* over, double x, double y, std::int16_t button,
+                     std::int16_t shift) {
+  Mouse(over, x, y, button, shift, &MainFormEvents::Form_MouseDown, &CoverEvents::Cover_MouseDown);
 }
 
 void ShowRun::Motion(wl_surface* over, double x, double y, std::int16_t buttons,
                      std::int16_t shift) {
-  if (!form_) return;
-  CoverPoint at;
-  if (over == view_.Surface()) {
-    float tx = Twips(x), ty = Twips(y);
-    form_->Deliver([&](MainFormEvents& ev) { ev.Form_MouseMove(buttons, shift, tx, ty); });
-  } else if (OnCover(over, x, y, at)) {
-    form_->Deliver([&](MainFormEvents&) { at.cover->Cover_MouseMove(buttons, shift, at.x, at.y); });
-  }
+  Mouse(over, x, y, buttons, shift, &MainFormEvents::Form_MouseMove, &CoverEvents::Cover_MouseMove);
 }
 
 }  // namespace corvanta::wayland

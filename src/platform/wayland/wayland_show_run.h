@@ -49,6 +49,11 @@ class ShowRun final : private InputSink {
     std::int32_t x = 0, y = 0;
   };
   bool OnCover(wl_surface* surface, double x, double y, CoverPoint& at) const;
+  // A press or a move goes to the show window in twips, or to the cover under it in pixels.
+  using FormMouse = void (MainFormEvents::*)(std::int16_t&, std::int16_t&, float&, float&);
+  using CoverMouse = void (CoverEvents::*)(std::int16_t, std::int16_t, std::int32_t, std::int32_t);
+  void Mouse(wl_surface* over, double x, double y, std::int16_t button, std::int16_t shift,
+             FormMouse on_form, CoverMouse on_cover);
   void SurfaceGone(wl_surface* surface);
   int Ended(Loop::End end);
 

@@ -36,4 +36,16 @@ struct Metrics {
 
 Metrics ReadMetrics();
 
+// The object a window was created for (CreateWindowEx's last argument), kept in the window's
+// user data from WM_NCCREATE on: a window procedure's way back to its object. Null for the few
+// messages that come before, and after the object cleared it.
+template <typename Owner>
+Owner* OwnerOf(HWND hwnd, UINT msg, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  return reinterpret_cast<Owner*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
 }  // namespace corvanta::win32

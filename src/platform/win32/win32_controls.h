@@ -27,15 +27,6 @@ class Win32Label final : public Label {
   Twips left_ = 0, top_ = 0;
 };
 
-class Win32Timer final : public Timer {
- public:
-  explicit Win32Timer(std::int32_t interval_ms) : interval_(interval_ms) {}
-  std::int32_t Interval() const override { return interval_; }
-
- private:
-  std::int32_t interval_;
-};
-
 class Win32Combo final : public ComboBox {
  public:
   explicit Win32Combo(HWND hwnd) : hwnd_(hwnd) {}

@@ -28,8 +28,8 @@ class MainWindow final : public Window, private FormLifecycle::Native {
   HWND Handle() const { return hwnd_; }
   Win32PictureBox& picBox() { return *pic_box_; }
   Win32Label& Label1() { return *label1_; }
-  Win32Timer& tmrDown() { return tmr_down_; }
-  Win32Timer& tmrRight() { return tmr_right_; }
+  FixedTimer& tmrDown() { return tmr_down_; }
+  FixedTimer& tmrRight() { return tmr_right_; }
 
   void Bind(MainFormEvents& events) { lifecycle_.Bind(events); }
   // Runs the load handler, then shows what it drew.
@@ -59,8 +59,8 @@ class MainWindow final : public Window, private FormLifecycle::Native {
   std::optional<Win32Label> label1_;
   HFONT label_font_ = nullptr;
   HBRUSH back_brush_ = nullptr;
-  Win32Timer tmr_down_;
-  Win32Timer tmr_right_;
+  FixedTimer tmr_down_;
+  FixedTimer tmr_right_;
   bool maximized_ = false;
   FormLifecycle lifecycle_;
 };

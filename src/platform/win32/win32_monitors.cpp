@@ -85,11 +85,7 @@ void Win32Monitors::Listen(CoverEvents* events) {
 }
 
 LRESULT CALLBACK Win32Monitors::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Win32Monitors*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = OwnerOf<Win32Monitors>(hwnd, msg, lp);
   if (self == nullptr) return DefWindowProcA(hwnd, msg, wp, lp);
   return self->Handle(hwnd, msg, wp, lp);
 }
