@@ -25,10 +25,17 @@ ok_with_fast() {
   start_scr /C
   DIALOG=$LAST_PID
   wait_window "Corvanta Settings" 20 || { fail "no settings dialog"; return 1; }
-  probe "Corvanta Settings" || { fail "dialog not found by title"; return 1; }
+  # The title is listed as soon as the window exists, which on a busy machine can be before
+  # its buttons do: probe until OK is there.
+  local x="" y="" i
+  for i in $(seq 100); do
+    probe "Corvanta Settings" || { fail "dialog not found by title"; return 1; }
+    read -r x y < <(centre_of OK) || true
+    [ -n "$x" ] && break
+    sleep 0.1
+  done
+  [ -n "$x" ] || { fail "the dialog has no OK button"; return 1; }
   xdotool key Home
-  local x y
-  read -r x y < <(centre_of OK)
   xdotool mousemove "$x" "$y"
   if [ "${1:-}" = nowait ]; then xdotool click 1 & else xdotool click 1; fi
 }
