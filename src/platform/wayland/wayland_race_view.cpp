@@ -60,11 +60,13 @@ void RaceView::Entered(wl_output* output) {
 
 void RaceView::Due(std::int64_t now) {
   if (!guess_at_ || now < *guess_at_ || placed_ || !surface_) return;
+  // A backdrop knows its output; a race takes the last output of its size, or the first.
   wl_output* guess = home_;
-  for (const wayland::Output* o : globals_.Outputs()) {
-    if (home_) break;
-    if (!guess || (o->width == surface_->Width() && o->height == surface_->Height())) {
-      guess = o->output;
+  if (!guess) {
+    for (const wayland::Output* o : globals_.Outputs()) {
+      if (!guess || (o->width == surface_->Width() && o->height == surface_->Height())) {
+        guess = o->output;
+      }
     }
   }
   if (guess) Place(guess);
