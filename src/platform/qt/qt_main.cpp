@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/idle/idle_watch.h"
 #include "platform/linux/stop_signals.h"
 #include "platform/qt/qt_display_mode.h"
 #include "platform/qt/qt_main_form.h"
@@ -50,6 +51,11 @@ void NoBusLaunch() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The idle watch stays small: it never makes Qt, and starts the show as a child.
+  if (const auto watch =
+          corvanta::idle::ParseWatchIdle(std::vector<std::string>(argv + 1, argv + argc))) {
+    return corvanta::idle::RunIdleWatch(*watch);
+  }
   const std::string command = ArgumentText(argc, argv);
   using Action = corvanta::DisplayOptions::Action;
   const corvanta::DisplayOptions display =
