@@ -2,9 +2,10 @@
 # in one line that names the protocol and says how to run on X, with exit code 1; with an X
 # server named in DISPLAY they go to it instead, as they would on X, and SIGTERM ends them (the
 # display mode with 0; the show as the X show ends, by the signal).
+# xvfb.sh sets an exit trap of its own, which lib.sh's replaces: lib.sh calls it from there.
+source "$(dirname "$0")/../xvfb.sh"
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/race.sh"
-source "$(dirname "$0")/../xvfb.sh"
 on_exit stop_xvfbs
 command -v weston >/dev/null || fail "weston is missing: run scripts/install-deps"
 
