@@ -6,7 +6,7 @@
 
 #include "ext-idle-notify-v1-client-protocol.h"
 #include "idle-client-protocol.h"
-#include "platform/linux/wayland_socket.h"
+#include "platform/linux/display_sockets.h"
 
 namespace corvanta::idle {
 
