@@ -1,7 +1,7 @@
 # shellcheck shell=bash
-# The parts of a GNOME session that mutter does not bring, for the scripts on top of lib.sh:
+# The parts of a GNOME session that mutter does not bring, for the scripts on mutter.sh:
 #   gsetting PATH KEY VALUE  stores a GSettings value for the user (the keyfile backend, which
-#                            lib.sh's as_user selects), e.g. gsetting org/gnome/desktop/session
+#                            mutter.sh gives every client), e.g. gsetting org/gnome/desktop/session
 #                            idle-delay 'uint32 4'
 #   start_session_manager    a stand-in for org.gnome.SessionManager (session_manager.py);
 #                            sets SESSION_MANAGER (its process id)
@@ -10,10 +10,10 @@
 #   uninhibit COOKIE         lets it go
 
 gsetting() {
-  local file=$GN_HOME/.config/glib-2.0/settings/keyfile
+  local file=$WL_HOME/.config/glib-2.0/settings/keyfile
   mkdir -p "$(dirname "$file")"
   printf '[%s]\n%s=%s\n' "$1" "$2" "$3" >>"$file"
-  [ "$(id -u)" != 0 ] || chown -R "$GN_USER" "$GN_HOME/.config"
+  [ "$(id -u)" != 0 ] || chown -R "$WL_USER" "$WL_HOME/.config"
 }
 
 start_session_manager() {

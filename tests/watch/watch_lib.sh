@@ -1,14 +1,15 @@
 # shellcheck shell=bash
-# Helpers of the idle watch's scripts, on top of a compositor harness sourced first (sets
-# WORK, PIDS, WL_USER, BIN, as_user and fail); tests/gnome's scripts use it too.
+# Helpers of the idle watch's scripts, on top of a compositor harness on ../wayland/lib.sh,
+# sourced first; tests/gnome's scripts use it too.
 #   start_watch ARGS  starts "$BIN --watch-idle ARGS" as the user; sets WATCH (its process id)
 #                     and WATCH_ERR (its stderr)
 #   shows             the process ids of running shows ("$BIN /S"), empty when none runs
 #   begun             how many shows run or ended in failure (the watch logs each failure:
 #                     a show refused by the compositor counts as started)
 #   no_show_for S     fails if a show starts within S seconds
-#   mark              notes the time and the shows begun; show_between MIN MAX fails unless
-#                     the next show begins between MIN and MAX seconds after it
+#   mark              notes the time, and the shows begun once a running one has ended (or
+#                     3 s passed); show_between MIN MAX fails unless the next show begins
+#                     between MIN and MAX seconds after the time noted
 #   show_ends_within S  waits up to S seconds for the running show to end
 #   hold_inhibitor    starts a client holding a Wayland idle inhibitor ($IDLE_INHIBITOR);
 #                     drop_inhibitor ends it
@@ -20,7 +21,7 @@ start_watch() {
   mark
   (WL_EXEC=exec as_user "$BIN" --watch-idle "$@") >"$WORK/watch.out" 2>"$WATCH_ERR" &
   WATCH=$!
-  PIDS+=("$WATCH")
+  keep_pid "$WATCH"
   sleep 0.3
   kill -0 "$WATCH" 2>/dev/null || fail "the watch ended at start: $(cat "$WATCH_ERR")"
 }
@@ -36,16 +37,23 @@ begun() {
 no_show_for() {
   local tries before
   tries=$(awk "BEGIN { print int($1 * 20) }")
-  before=$(begun)
+  before=$(settled_begun)
   for _ in $(seq "$tries"); do
     [ "$(begun)" = "$before" ] || fail "a show began within $1 s"
     sleep 0.05
   done
 }
 
+# A show that fails at once is counted running, then by the watch's line: not in between.
+settled_begun() {
+  for _ in $(seq 100); do [ -z "$(shows)" ] && break; sleep 0.03; done
+  [ -n "$(shows)" ] || sleep 0.2
+  begun
+}
+
 mark() {
   MARK=$(date +%s.%N)
-  MARK_BEGUN=$(begun)
+  MARK_BEGUN=$(settled_begun)
 }
 
 show_between() {
@@ -72,7 +80,7 @@ show_ends_within() {
 hold_inhibitor() {
   (WL_EXEC=exec as_user "$WORK/bin/idle_inhibitor" >"$WORK/inhibitor.out") &
   INHIBITOR=$!
-  PIDS+=("$INHIBITOR")
+  keep_pid "$INHIBITOR"
   for _ in $(seq 100); do grep -q ready "$WORK/inhibitor.out" 2>/dev/null && return 0; sleep 0.05; done
   fail "the idle inhibitor client did not come"
 }
