@@ -6,7 +6,7 @@ WL_ENV=(ASAN_OPTIONS=detect_leaks=0)
 
 scenario_window() {
   start_kwin
-  wallpaper
+  wallpaper Virtual-0
   printf '[Settings]\nBALL_SPEED=0\n' >"$INI"
   give "$INI"
   start /C

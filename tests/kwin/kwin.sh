@@ -9,8 +9,6 @@
 #   shot NAME OUTPUT, output_size OUTPUT   as race.sh asks: KWin's ScreenShot2 in the output's
 #                  own pixels (kwin_shot.py)
 #   pointer_to X Y, pointer_by DX DY, click, wheel, key NAME...   input from the fake device
-#   wallpaper      a grey background of EMPTY (swaybg on the background layer), which no
-#                  picture of ours has: KWin's own is black
 #
 # KWin runs from a plain copy of its binary: the installed one carries file capabilities that an
 # unprivileged exec is refused here. Its permission checks are off for fake input and pictures.
@@ -19,14 +17,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../wayland/race.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/input_device.sh"
 : "${KWIN_FAKE_INPUT:?path of the fake input helper}"
 
-for tool in kwin_wayland dbus-daemon /usr/bin/python3 swaybg; do
+for tool in kwin_wayland dbus-daemon /usr/bin/python3; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
 done
 /usr/bin/python3 -c 'import dbus' 2>/dev/null || fail "python3-dbus is missing: run scripts/install-deps"
 cp "$(command -v kwin_wayland)" "$WORK/bin/kwin_wayland"
 install -m 755 "$KWIN_FAKE_INPUT" "$WORK/bin/kwin_fake_input"
 install -m 644 "$(dirname "${BASH_SOURCE[0]}")/kwin_shot.py" "$WORK/bin/kwin_shot.py"
-EMPTY=63,63,63
 KWIN_PID="" KWIN_SCALE=1 BUS_PID=""
 on_exit '[ -z "$KWIN_PID" ] || stop_kwin'
 
@@ -82,15 +79,4 @@ key() {
     device key "${code[$k]}"
     sleep 0.04
   done
-}
-
-wallpaper() {
-  (WL_EXEC=exec as_user swaybg -c '#3f3f3f') >"$WORK/swaybg.log" 2>&1 &
-  keep_pid $!
-  for _ in $(seq 50); do
-    shot wallpaper Virtual-0
-    [ "$(pixel "$SHOTS/wallpaper.png" 0 0)" = "$EMPTY" ] && return 0
-    sleep 0.1
-  done
-  fail "no wallpaper"
 }

@@ -13,7 +13,7 @@ show_racing() {
 
 scenario_two_outputs() {
   start_kwin 2
-  wallpaper
+  wallpaper Virtual-0
   pointer_to 640 360
   slow_settings
   start /S
