@@ -9,6 +9,9 @@
 #include "platform/linux/backend_choice.h"
 #include "platform/linux/display_options.h"
 #include "platform/linux/display_sockets.h"
+#if CORVANTA_HAVE_IDLE
+#include "platform/linux/idle/idle_watch.h"
+#endif
 #if CORVANTA_HAVE_QT
 #include "platform/qt/qt_run.h"
 #endif
@@ -88,6 +91,13 @@ constexpr BackendRun kRuns[] = {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+#if CORVANTA_HAVE_IDLE
+  // The idle watch stays small: it connects to no display of its own beyond the idle
+  // protocols, makes no toolkit, and starts the show as a child.
+  if (const auto watch = corvanta::idle::ParseWatchIdle(args)) {
+    return corvanta::idle::RunIdleWatch(*watch);
+  }
+#endif
   Start start;
   start.command = ArgumentText(args);
   start.display = corvanta::ParseDisplayOptions(args, corvanta::SaverWindowFromEnvironment());

@@ -1,7 +1,8 @@
-# The Linux program: its main, linked with every Linux backend this build has.
+# The Linux program: its main, linked with every Linux backend this build has and the idle
+# watch.
 add_executable(corvanta ${CMAKE_CURRENT_LIST_DIR}/linux_main.cpp)
 target_link_libraries(corvanta PRIVATE corvanta_linux)
-foreach(backend IN ITEMS qt wayland)
+foreach(backend IN ITEMS qt wayland idle)
   string(TOUPPER ${backend} name)
   if(TARGET corvanta_${backend})
     target_link_libraries(corvanta PRIVATE corvanta_${backend})
