@@ -33,7 +33,7 @@ start_wl() {  # <command...>
     fi
     SEEN=yes
     for ((i = 0; i < WL_OUTPUTS; i++)); do
-      wl_covered $((i * WL_WIDTH)) "$WL_HEIGHT" || { SEEN=""; break; }
+      "${WL_PROBE:-wl_covered}" $((i * WL_WIDTH)) "$WL_HEIGHT" || { SEEN=""; break; }
     done
     [ -n "$SEEN" ] && return
     sleep 0.1
@@ -93,8 +93,9 @@ wl_commits() {  # <pid> <seconds>
             (racing >= 1 ? sprintf("%.1f", counted / racing) : "n/a") }' "$trace"
 }
 
-# Runs one program on the current sway and measures it; appends one line
-#   "<key> program% sway% n/a commits_per_s peak_mb n/a"
+# Runs one program on the current compositor (sway's or KWin's, COMPOSITOR_PID) and measures
+# it; appends one line
+#   "<key> program% compositor% n/a commits_per_s peak_mb n/a"
 # to $WORK/results, or n/a throughout and the reason to $WORK/refused.
 measure_wl() {  # <key> <unused, as measure's wineserver> <command...>
   local key=$1
@@ -107,9 +108,9 @@ measure_wl() {  # <key> <unused, as measure's wineserver> <command...>
   else
     sleep "$WARMUP_S"
     local p0 s0 t0 p1 s1 t1 commits mem rate
-    p0=$(cpu_ticks "$PROG_PID") s0=$(cpu_ticks "$SWAY_PID") t0=$(now_ns)
+    p0=$(cpu_ticks "$PROG_PID") s0=$(cpu_ticks "$COMPOSITOR_PID") t0=$(now_ns)
     sleep "$WINDOW_S"
-    p1=$(cpu_ticks "$PROG_PID") s1=$(cpu_ticks "$SWAY_PID") t1=$(now_ns)
+    p1=$(cpu_ticks "$PROG_PID") s1=$(cpu_ticks "$COMPOSITOR_PID") t1=$(now_ns)
     commits=$(wl_commits "$PROG_PID" "$TICKS_S")
     mem=$(peak_mb "$PROG_PID")
     rate=$(awk '{ print $6 }' <<<"$commits")

@@ -51,7 +51,7 @@ cpu_rows() {  # <name> <key> <screen>
 
 # The Wayland rows of one kind of run, incremental against naive: program and compositor CPU,
 # commits per second and peak memory, or one row saying why the program did not run there.
-wl_rows() {  # <name> <key> <screen>
+wl_rows() {  # <name> <key> <screen> [compositor, default sway]
   local why
   why=$(awk -v k="$2.inc" '$1 == k { $1 = ""; print substr($0, 2); exit }' "$WORK/refused")
   # A program that ran in some repetitions and not in others gets its figures and the log
@@ -61,7 +61,7 @@ wl_rows() {  # <name> <key> <screen>
     return
   fi
   pair_row "$1: program CPU, % of a core" "$2" 2 "$3" ratio
-  pair_row "$1: compositor (sway) CPU, % of a core" "$2" 3 "$3" ratio
+  pair_row "$1: compositor (${4:-sway}) CPU, % of a core" "$2" 3 "$3" ratio
   pair_row "$1: commits per second" "$2" 5 "$3"
   pair_row "$1: peak memory, MB (VmHWM)" "$2" 6 "$3"
 }
@@ -135,6 +135,14 @@ wayland_rows() {
       "$(field "linux.$BIG.naive" 2)") | |"
   fi
   wl_rows "Linux display mode on Wayland (--root, background layer)" "wlroot.$BIG" "2 × $BIG"
+  local kwin="Linux program on KDE Plasma's KWin (\"/S\", headless)"
+  wl_rows "$kwin" "kwin.$BIG" "$BIG" KWin
+  # The show on KWin against the show on sway, from this run.
+  if ! grep -q "^kwin.$BIG.inc \|^wl.$BIG.inc " "$WORK/refused"; then
+    echo "| $kwin: program CPU, KWin / sway | $BIG | $(ratio "$(field "kwin.$BIG.inc" 2)" \
+      "$(field "wl.$BIG.inc" 2)") | $(ratio "$(field "kwin.$BIG.naive" 2)" \
+      "$(field "wl.$BIG.naive" 2)") | |"
+  fi
 }
 
 # Prints the table and writes it with how it was measured to bench/results.md.
@@ -177,7 +185,8 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
       "${TICKS_S} s after the CPU window and taken over the racing stretches as on X; the" \
       "display mode's two outputs commit each, so its figure counts both. The compositor's" \
       "CPU is sway's, which composes every output it shows; its headless outputs call back every" \
-      "16 ms (62.5 frames a second)."
+      "16 ms (62.5 frames a second). KWin's rows: KWin 5.27 on one virtual output, composing" \
+      "with OpenGL on Mesa's llvmpipe, in software as sway's pixman does."
     # What no run can measure by itself: the profiles, and this table against earlier runs.
     if [ -f "$ROOT/bench/notes.md" ]; then
       echo

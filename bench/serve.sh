@@ -108,6 +108,7 @@ start_sway() {  # <outputs> <width>x<height>
       WLR_HEADLESS_OUTPUTS=1 sway -c "$WL/sway.config"
   ) >"$WORK/sway.log" 2>&1 &
   SWAY_PID=$!
+  COMPOSITOR_PID=$SWAY_PID
   STARTED+=("$SWAY_PID")
   for _ in $(seq 200); do
     kill -0 "$SWAY_PID" 2>/dev/null || break
@@ -131,6 +132,6 @@ stop_sway() {
   [ -n "$SWAY_PID" ] || return 0
   kill "$SWAY_PID" 2>/dev/null || true
   wait "$SWAY_PID" 2>/dev/null || true
-  SWAY_PID="" WAYLAND_DISPLAY="" SWAYSOCK=""
+  SWAY_PID="" COMPOSITOR_PID="" WAYLAND_DISPLAY="" SWAYSOCK=""
   find "$WL/run" -mindepth 1 -maxdepth 1 -exec rm -rf {} +
 }

@@ -10,6 +10,8 @@
 #   moving NAME        the race on NAME moves on: a shot differs from one before, within 8 s
 #   caption_on NAME [TRIES]  the winner's caption shows at the middle of NAME ($SHOTS/caption.png)
 #   ended_with RC      the program ended within 2 s with exit code RC, and dumped no core
+#   wallpaper OUTPUT   a grey background of EMPTY (swaybg, on the background layer), which no
+#                      picture of ours has, where the compositor's own is black (KWin, phoc)
 
 race_on() {
   local name=$1 w h lanes ok n count
@@ -77,4 +79,17 @@ ended_with() {
   wait_exit "$PID" 2
   [ "$RC" = "$1" ] || fail "exit code $RC, not $1: $(head -c 300 "$ERR")"
   ! grep -qi "core dumped\|sanitizer" "$ERR" || fail "it crashed: $(head -c 300 "$ERR")"
+}
+
+EMPTY=63,63,63
+wallpaper() {
+  command -v swaybg >/dev/null || fail "swaybg is missing: run scripts/install-deps"
+  (WL_EXEC=exec as_user swaybg -c '#3f3f3f') >"$WORK/swaybg.log" 2>&1 &
+  keep_pid $!
+  for _ in $(seq 50); do
+    shot wallpaper "$1"
+    [ "$(pixel "$SHOTS/wallpaper.png" 0 0)" = "$EMPTY" ] && return 0
+    sleep 0.1
+  done
+  fail "no wallpaper on $1"
 }

@@ -20,9 +20,8 @@ for tool in sway swaymsg grim wtype; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
 done
 
-# No bar, no background program: what no client covers shows sway's own clear colour, EMPTY,
-# which no picture of ours has, so an uncovered output shows.
-EMPTY=63,63,63
+# No bar, no background program: what no client covers shows sway's own clear colour, EMPTY
+# (race.sh), which no picture of ours has, so an uncovered output shows.
 cat >"$WORK/sway.config" <<'CONF'
 xwayland disable
 swaybg_command -
