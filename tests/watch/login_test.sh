@@ -26,10 +26,13 @@ scenario_on_and_off() {
   race_on HEADLESS-1
   key a
   show_ends_within 2
-  step "on again: still one watch"
+  step "on again: one watch, in place of the first"
+  local first
+  first=$(watches)
   login_switch --enable-at-login
   sleep 0.5
   [ "$(watches | wc -l)" = 1 ] || fail "watches running: $(watches | tr '\n' ' ')"
+  [ "$(watches)" != "$first" ] || fail "the first watch still runs"
 
   step "the entry launched as a desktop does at login starts a watch that works"
   kill "$(watches)"

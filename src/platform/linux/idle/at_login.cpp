@@ -53,9 +53,14 @@ pid_t RunningWatch() {
 }
 
 // Starts the watch in a session of its own, so that the terminal it was turned on from may
-// close; its lines still go where this program's stderr goes.
+// close; its lines still go where this program's stderr goes. A watch already running is
+// ended first: the one asked for now may have another delay, or the desktop's may have changed.
 void StartWatch(const std::string& program, std::optional<unsigned> seconds) {
-  if (RunningWatch() > 0) return;
+  if (const pid_t running = RunningWatch(); running > 0) {
+    kill(running, SIGTERM);
+    // It lets go of its lock as it ends, within a moment; the new one needs the lock.
+    for (int i = 0; i < 100 && RunningWatch() > 0; ++i) usleep(20000);
+  }
   const pid_t child = fork();
   if (child != 0) return;
   setsid();
