@@ -6,8 +6,7 @@
 //   and SIGINT (exit code 0) and when the compositor goes (exit code 1).
 // Lacks on purpose: input, the instance lock, the cursor and the clipboard: a backdrop is
 //   under everything and in nobody's way.
-// Depends on: libwayland-client and the compositor's wlr layer shell; the show's globals,
-//   surfaces, buffers, loop and frame pacer.
+// Depends on: libwayland-client and the compositor's wlr layer shell.
 
 #include <optional>
 

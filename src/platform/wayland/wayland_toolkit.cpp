@@ -52,7 +52,7 @@ std::int32_t WaylandToolkit::SetWindowLongA(Hwnd hwnd, std::int32_t index, std::
 Hwnd WaylandToolkit::SetParent(Hwnd, Hwnd) { return 0; }
 
 std::int32_t WaylandToolkit::GetClientRect(Hwnd hwnd, Rect32& rect) {
-  if (hwnd != kOwnHwnd) return 0;
+  if (hwnd != kOwnHwnd && !(hosted_ && hwnd == kHostHwnd)) return 0;
   rect = {0, 0, screen_.width, screen_.height};
   return 1;
 }

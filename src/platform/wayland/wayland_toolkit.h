@@ -30,11 +30,14 @@ struct Screen {
 
 class WaylandToolkit : public Toolkit {
  public:
-  // The show window's handle: the window calls know no other.
+  // The race window's handle.
   static constexpr Hwnd kOwnHwnd = 1;
+  // The display mode's host window: the backdrop, as large as the race window itself.
+  static constexpr Hwnd kHostHwnd = 2;
 
-  WaylandToolkit(std::string command, MonitorService& monitors)
-      : command_(std::move(command)), monitors_(monitors) {}
+  // hosted: the race window is a display mode's, in kHostHwnd; else the show's, alone.
+  WaylandToolkit(std::string command, MonitorService& monitors, bool hosted)
+      : command_(std::move(command)), monitors_(monitors), hosted_(hosted) {}
 
   void SetScreen(const Screen& screen) { screen_ = screen; }
   const Screen& CurrentScreen() const { return screen_; }
@@ -76,6 +79,7 @@ class WaylandToolkit : public Toolkit {
  private:
   std::string command_;
   MonitorService& monitors_;
+  bool hosted_;
   Screen screen_;
   mutable std::optional<linux_services::InstanceLock> lock_;
   linux_services::IniStore store_;
