@@ -21,7 +21,6 @@ class BackdropRun final : private Loop::Work {
   BackdropRun(wl_display* display, std::optional<std::int16_t> speed);
   ~BackdropRun();
 
-  const char* Missing() const { return globals_.Missing(); }
   // Runs until a stop signal or the compositor's end; the exit code.
   int Run();
 

@@ -24,8 +24,6 @@ class ShowRun final : private InputSink, private Loop::Work {
   ShowRun(wl_display* display, std::string command);
   ~ShowRun();
 
-  // The interface the show cannot do without and the compositor lacks; null when none.
-  const char* Missing() const { return globals_.Missing(); }
   // Runs the show to its end; the exit code.
   int Run();
 
