@@ -4,6 +4,8 @@
 // so a crashed instance never blocks the next.
 // Implements: the single-instance check of every Linux backend, on flock(2).
 
+#include <optional>
+
 namespace corvanta::linux_services {
 
 class InstanceLock {
@@ -18,6 +20,19 @@ class InstanceLock {
 
  private:
   bool another_ = false;
+};
+
+// The lock taken at the first question, not before: a run that never asks (a display mode)
+// never holds it, and so never blocks the show nor is blocked by it.
+class OnDemandInstanceLock {
+ public:
+  bool AnotherInstance() const {
+    if (!lock_) lock_.emplace();
+    return lock_->AnotherInstance();
+  }
+
+ private:
+  mutable std::optional<InstanceLock> lock_;
 };
 
 }  // namespace corvanta::linux_services

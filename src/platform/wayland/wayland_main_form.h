@@ -13,7 +13,7 @@
 #include "layout/form_lifecycle.h"
 #include "layout/forms.h"
 #include "layout/picture_box.h"
-#include "platform/wayland/wayland_caption.h"
+#include "platform/linux/caption_raster.h"
 #include "layout/timer_grid.h"
 #include "platform/wayland/wayland_race_view.h"
 
@@ -79,7 +79,7 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
   WaylandLabel label1_;
   FixedTimer tmrDown_;
   FixedTimer tmrRight_;
-  std::unique_ptr<CaptionRaster> caption_raster_;
+  std::unique_ptr<linux_services::CaptionRaster> caption_raster_;
   PixelRect caption_box_;
   FormLifecycle lifecycle_;
 };

@@ -14,7 +14,9 @@
 #include <string>
 
 #include "layout/random_source.h"
+#include "layout/emulated_window.h"
 #include "layout/toolkit.h"
+#include "layout/twips.h"
 #include "platform/linux/ini_store.h"
 #include "platform/linux/instance_lock.h"
 
@@ -25,7 +27,8 @@ struct Screen {
   int width = 0;
   int height = 0;
   int scale = 1;
-  Twips TwipsPerPixel() const { return 15.0f / static_cast<float>(scale); }
+  // An output of scale s has s times as many pixels to the inch as one of 96.
+  Twips TwipsPerPixel() const { return TwipsPerPixelAt(96.0 * scale); }
 };
 
 class WaylandToolkit : public Toolkit {
@@ -41,7 +44,7 @@ class WaylandToolkit : public Toolkit {
 
   void SetScreen(const Screen& screen) { screen_ = screen; }
   const Screen& CurrentScreen() const { return screen_; }
-  bool CursorHidden() const { return cursor_count_ < 0; }
+  bool CursorHidden() const { return cursor_count_.Hidden(); }
 
   Twips ScreenWidth() const override;
   Twips ScreenHeight() const override;
@@ -50,10 +53,7 @@ class WaylandToolkit : public Toolkit {
   MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
-  bool PrevInstance() const override {
-    if (!lock_) lock_.emplace();
-    return lock_->AnotherInstance();
-  }
+  bool PrevInstance() const override { return lock_.AnotherInstance(); }
   Version App() const override;
 
   void ClipboardClear() override {}
@@ -81,12 +81,11 @@ class WaylandToolkit : public Toolkit {
   MonitorService& monitors_;
   bool hosted_;
   Screen screen_;
-  mutable std::optional<linux_services::InstanceLock> lock_;
+  linux_services::OnDemandInstanceLock lock_;
   linux_services::IniStore store_;
   RandomSource random_;
-  std::int32_t style_ = 0;
-  std::int32_t owner_ = 0;
-  int cursor_count_ = 0;
+  WindowLongs longs_;
+  CursorCount cursor_count_;
 };
 
 }  // namespace corvanta::wayland

@@ -1,7 +1,7 @@
 #pragma once
-// The winner's caption on Wayland, where no toolkit draws labels: one line of text rasterised
-// with FreeType in the face fontconfig picks, placed as a Qt label aligned left and top places
-// it on X (no margin, no indent, baseline at the rounded ascent), so that both programs show
+// The winner's caption where no toolkit draws labels (the Wayland backend): one line of text
+// rasterised with FreeType in the face fontconfig picks, placed as a Qt label aligned left and
+// top places it on X (no margin, no indent, baseline at the rounded ascent), so that both programs show
 // the same caption.
 //
 // Implements: a designed font resolved as Qt resolves it (thickened as Qt does when bold is
@@ -23,7 +23,7 @@
 #include "layout/designs.h"
 #include "layout/pixel_rect.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 
 class CaptionRaster {
  public:
@@ -62,4 +62,4 @@ class CaptionRaster {
   std::vector<std::uint8_t> coverage_;
 };
 
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services
