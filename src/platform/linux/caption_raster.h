@@ -27,7 +27,7 @@ namespace corvanta::linux_services {
 
 class CaptionRaster {
  public:
-  // pixels_per_point is 96 / 72 on a plain output and s times that on one of integer scale s.
+  // pixels_per_point is 96 / 72 on a plain output and s times that on one of scale s.
   CaptionRaster(const FontDesign& font, double pixels_per_point);
   ~CaptionRaster();
   CaptionRaster(const CaptionRaster&) = delete;

@@ -6,6 +6,7 @@
 
 #include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_shm.h"
+#include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
@@ -25,6 +26,12 @@ constexpr zwlr_layer_surface_v1_listener kLayerListener = {.configure = Configur
 void EnterOutput(void* data, wl_surface*, wl_output* output) { SurfaceFrom(data).Enter(output); }
 void LeaveOutput(void*, wl_surface*, wl_output*) {}
 constexpr wl_surface_listener kSurfaceListener = {.enter = EnterOutput, .leave = LeaveOutput};
+
+void PreferScale(void* data, wp_fractional_scale_v1*, uint32_t scale120) {
+  SurfaceFrom(data).SetPreferredScale(scale120);
+}
+constexpr wp_fractional_scale_v1_listener kFractionalScaleListener = {.preferred_scale =
+                                                                          PreferScale};
 
 void EndFrame(void* data, wl_callback*, uint32_t) { SurfaceFrom(data).FrameDone(); }
 constexpr wl_callback_listener kFrameListener = {.done = EndFrame};
@@ -74,7 +81,14 @@ LayerSurface::LayerSurface(Globals& globals, Role role, wl_output* output)
     wl_surface_set_input_region(surface_, none);
     wl_region_destroy(none);
   }
-  if (globals.Viewporter()) viewport_ = wp_viewporter_get_viewport(globals.Viewporter(), surface_);
+  if (globals.Viewporter()) {
+    viewport_ = wp_viewporter_get_viewport(globals.Viewporter(), surface_);
+    if (globals.FractionalScales()) {
+      fractional_ =
+          wp_fractional_scale_manager_v1_get_fractional_scale(globals.FractionalScales(), surface_);
+      wp_fractional_scale_v1_add_listener(fractional_, &kFractionalScaleListener, this);
+    }
+  }
   layer_ = zwlr_layer_shell_v1_get_layer_surface(globals.LayerShell(), surface_, output,
                                                  traits.layer, traits.name_space);
   zwlr_layer_surface_v1_add_listener(layer_, &kLayerListener, this);
@@ -90,6 +104,7 @@ LayerSurface::LayerSurface(Globals& globals, Role role, wl_output* output)
 
 LayerSurface::~LayerSurface() {
   if (frame_) wl_callback_destroy(frame_);
+  if (fractional_) wp_fractional_scale_v1_destroy(fractional_);
   if (viewport_) wp_viewport_destroy(viewport_);
   zwlr_layer_surface_v1_destroy(layer_);
   wl_surface_destroy(surface_);
@@ -115,6 +130,12 @@ void LayerSurface::Enter(wl_output* output) {
   if (const Output* o = globals_.FindOutput(output)) entered_output_ = o->name;
 }
 
+void LayerSurface::SetPreferredScale(std::uint32_t scale120) {
+  if (static_cast<int>(scale120) == preferred_scale120_) return;
+  preferred_scale120_ = static_cast<int>(scale120);
+  resized_ = true;
+}
+
 void LayerSurface::FrameDone() {
   wl_callback_destroy(frame_);
   frame_ = nullptr;
@@ -127,10 +148,7 @@ void LayerSurface::CommitBlack() {
     // One pixel stretched over the surface: black looks the same at any size and scale. The
     // middle one of three by three, so that a compositor filtering at the edges blends black
     // with black, not with what lies beyond the buffer.
-    wp_viewport_set_source(viewport_, wl_fixed_from_int(1), wl_fixed_from_int(1),
-                           wl_fixed_from_int(1), wl_fixed_from_int(1));
-    wp_viewport_set_destination(viewport_, width_, height_);
-    viewport_sized_ = true;
+    SetViewport(true, true);
   } else {
     // Fresh memory is black already; one pixel a unit looks the same at any scale.
     if (!black_ || black_->Width() != width_ || black_->Height() != height_) {
@@ -138,7 +156,7 @@ void LayerSurface::CommitBlack() {
     }
     black = black_.get();
     if (!black) return;
-    if (std::exchange(viewport_sized_, false)) UnsetViewport();
+    if (viewport_) SetViewport(false, false);
   }
   wl_surface_set_buffer_scale(surface_, 1);
   wl_surface_attach(surface_, black->Buffer(), 0, 0);
@@ -146,16 +164,24 @@ void LayerSurface::CommitBlack() {
   wl_surface_commit(surface_);
 }
 
-void LayerSurface::UnsetViewport() {
-  const wl_fixed_t none = wl_fixed_from_int(-1);
-  wp_viewport_set_source(viewport_, none, none, none, none);
-  wp_viewport_set_destination(viewport_, -1, -1);
+void LayerSurface::SetViewport(bool middle_pixel, bool sized) {
+  if (middle_pixel != viewport_middle_) {
+    const wl_fixed_t at = wl_fixed_from_int(middle_pixel ? 1 : -1);
+    wp_viewport_set_source(viewport_, at, at, at, at);
+    viewport_middle_ = middle_pixel;
+  }
+  const int width = sized ? width_ : -1, height = sized ? height_ : -1;
+  if (width != viewport_width_ || height != viewport_height_) {
+    wp_viewport_set_destination(viewport_, width, height);
+    viewport_width_ = width, viewport_height_ = height;
+  }
 }
 
-void LayerSurface::Attach(ShmBuffer& b, int buffer_scale) {
-  // A viewport set for black would stretch the race: the buffer gives the size again.
-  if (std::exchange(viewport_sized_, false)) UnsetViewport();
-  wl_surface_set_buffer_scale(surface_, buffer_scale);
+void LayerSurface::Attach(ShmBuffer& b, BufferFit fit) {
+  // A viewport set for black would stretch the race; one for a fractional scale gives the
+  // surface its logical size.
+  if (viewport_) SetViewport(false, fit.viewport);
+  wl_surface_set_buffer_scale(surface_, fit.viewport ? 1 : fit.scale);
   wl_surface_attach(surface_, b.Buffer(), 0, 0);
   b.busy = true;
 }

@@ -15,6 +15,7 @@
 struct wl_callback;
 struct wl_output;
 struct wl_surface;
+struct wp_fractional_scale_v1;
 struct wp_viewport;
 struct zwlr_layer_surface_v1;
 
@@ -27,6 +28,14 @@ enum class Role {
   kRace,      // the show's race: overlay layer, the keyboard, the pointer
   kCover,     // black over an output the race is not on: overlay layer, the pointer
   kBackdrop,  // the display mode's race under the windows: no keyboard, no pointer
+};
+
+// How a frame's buffer maps onto the surface: at an integer buffer scale, or at buffer scale 1
+// stretched by the viewport over the surface's logical size (a fractional scale, where the
+// buffer is already in the output's own pixels).
+struct BufferFit {
+  int scale = 1;
+  bool viewport = false;
 };
 
 // Unique for the program's life, so that one names no other surface after its own is gone.
@@ -59,14 +68,18 @@ class LayerSurface {
   bool Closed() const { return closed_; }
   // The registry name of the output it last entered; 0 before any.
   std::uint32_t EnteredOutput() const { return entered_output_; }
+  // Where the compositor offers fractional scales and the viewporter: the scale it would have
+  // the surface drawn at, in 120ths, 0 until it says. Its change counts as a resize.
+  bool TellsScale() const { return fractional_ != nullptr; }
+  int PreferredScale120() const { return preferred_scale120_; }
 
   // Shows black over the whole surface, without a frame callback.
   void CommitBlack();
-  // Attaches b, drawn at buffer_scale pixels a unit, with the given rectangles (buffer pixels)
-  // as damage, asks for a frame callback and commits. Only when no callback is pending.
+  // Attaches b, fitted as fit says, with the given rectangles (buffer pixels) as damage, asks
+  // for a frame callback and commits. Only when no callback is pending.
   template <typename Rects>
-  void CommitFrame(ShmBuffer& b, int buffer_scale, const Rects& damage, Micros now) {
-    Attach(b, buffer_scale);
+  void CommitFrame(ShmBuffer& b, BufferFit fit, const Rects& damage, Micros now) {
+    Attach(b, fit);
     for (const auto& r : damage) Damage(r.left, r.top, r.Width(), r.Height());
     FinishFrame(now);
   }
@@ -82,10 +95,13 @@ class LayerSurface {
   void Enter(wl_output* output);
   void FrameDone();
   void Close() { closed_ = true; }
+  void SetPreferredScale(std::uint32_t scale120);
 
  private:
-  void UnsetViewport();
-  void Attach(ShmBuffer& b, int buffer_scale);
+  // The viewport's source (the middle pixel of three, or all the buffer) and destination
+  // (the surface's logical size, or the buffer's own), asked anew only when they change.
+  void SetViewport(bool middle_pixel, bool sized);
+  void Attach(ShmBuffer& b, BufferFit fit);
   void Damage(int x, int y, int width, int height);
   void FinishFrame(Micros now);
 
@@ -95,7 +111,11 @@ class LayerSurface {
   wl_surface* surface_ = nullptr;
   zwlr_layer_surface_v1* layer_ = nullptr;
   wp_viewport* viewport_ = nullptr;
-  bool viewport_sized_ = false;  // the viewport, not the buffer, gives the size
+  wp_fractional_scale_v1* fractional_ = nullptr;
+  int preferred_scale120_ = 0;
+  // What the viewport was last told: a source of the middle pixel, a destination of this size.
+  bool viewport_middle_ = false;
+  int viewport_width_ = -1, viewport_height_ = -1;
   wl_callback* frame_ = nullptr;
   Micros committed_at_ = 0;
   std::unique_ptr<ShmBuffer> black_;  // without a viewporter: black at the surface's size

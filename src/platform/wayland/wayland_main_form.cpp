@@ -32,7 +32,8 @@ void WaylandMainForm::Refit(const Screen& screen) {
   picBox_.SetTwipsPerPixel(screen.TwipsPerPixel(), screen.TwipsPerPixel());
   // The caption's points are drawn in the output's own pixels, as the balls are.
   const ControlDesign& label = kMainDesign.Control("Label1");
-  caption_raster_ = std::make_unique<linux_services::CaptionRaster>(*label.font, 96.0 / 72.0 * screen.scale);
+  caption_raster_ =
+      std::make_unique<linux_services::CaptionRaster>(*label.font, 96.0 / 72.0 * screen.scale);
   label1_.changed = true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_monitors.h"
 
+#include <cmath>
 #include <memory>
 
 #include "platform/wayland/wayland_globals.h"
@@ -13,9 +14,11 @@ void WaylandMonitors::FollowRace() {
 }
 
 Monitor WaylandMonitors::MonitorOf(const Output& o) const {
-  const int s = race_scale_;
   const OutputLayout& l = o.description.Layout();
-  return {(l.x - origin_x_) * s, (l.y - origin_y_) * s, l.width * s, l.height * s,
+  const auto pixels = [this](int logical) {
+    return static_cast<std::int32_t>(std::lround(logical * race_scale_));
+  };
+  return {pixels(l.x - origin_x_), pixels(l.y - origin_y_), pixels(l.width), pixels(l.height),
           &o == globals_.OutputHolding(race_)};
 }
 

@@ -22,7 +22,7 @@ class WaylandMonitors final : public MonitorService {
   explicit WaylandMonitors(Globals& globals) : globals_(globals) {}
 
   // Where the race stands now: its surface, on an output of that scale.
-  void SetRace(SurfaceId race, int scale) {
+  void SetRace(SurfaceId race, double scale) {
     race_ = race, race_scale_ = scale;
     FollowRace();
   }
@@ -39,7 +39,7 @@ class WaylandMonitors final : public MonitorService {
   // The listener of the cover a surface is, with the surface's origin in monitor coordinates;
   // null when it is no cover.
   CoverEvents* CoverAt(SurfaceId surface, double& x, double& y) const;
-  int RaceScale() const { return race_scale_; }
+  double RaceScale() const { return race_scale_; }
 
  private:
   Monitor MonitorOf(const Output& o) const;
@@ -48,7 +48,7 @@ class WaylandMonitors final : public MonitorService {
 
   Globals& globals_;
   SurfaceId race_ = 0;
-  int race_scale_ = 1;
+  double race_scale_ = 1;
   int origin_x_ = 0, origin_y_ = 0;  // logical
   CoverEvents* listener_ = nullptr;
 };

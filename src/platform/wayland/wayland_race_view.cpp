@@ -47,7 +47,8 @@ void RaceView::Flush(const corvanta::Surface& image) {
   }
   b->stale.Clear();
   if (under_overlay && overlay_) overlay_(*b, overlay_box_);
-  surface->CommitFrame(*b, screen_.scale, damage_.Items(), Loop::Now());
+  const BufferFit fit{.scale = static_cast<int>(screen_.scale), .viewport = screen_.fractional};
+  surface->CommitFrame(*b, fit, damage_.Items(), Loop::Now());
   damage_.Clear();
 }
 

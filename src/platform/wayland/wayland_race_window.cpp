@@ -1,6 +1,7 @@
 #include "platform/wayland/wayland_race_window.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "show/display_form_entry.h"
 #include "show/frm_main.h"
@@ -13,6 +14,18 @@ namespace {
 // The compositor names the output right after the first buffer; this long without it, the
 // output is guessed from the size it gave.
 constexpr std::int64_t kEnterWait = 1'000'000;
+
+// What a surface on output shows: its logical size in the output's own pixels, at the
+// fractional scale the compositor prefers for it, or else at the output's integer scale.
+Screen ScreenOf(const LayerSurface& surface, const Output& output) {
+  if (const int scale120 = surface.PreferredScale120(); scale120 > 0) {
+    const double scale = scale120 / 120.0;
+    return {static_cast<int>(std::lround(surface.Width() * scale)),
+            static_cast<int>(std::lround(surface.Height() * scale)), scale, true};
+  }
+  const int scale = output.description.Layout().scale;
+  return {surface.Width() * scale, surface.Height() * scale, static_cast<double>(scale), false};
+}
 
 }  // namespace
 
@@ -77,7 +90,11 @@ void RaceWindow::Update(Micros now) {
         guess_at_ = now + kEnterWait;
       }
       Output* on = globals_.FindOutput(surface->EnteredOutput());
-      if (!on && guess_at_ && now >= *guess_at_) on = GuessOutput(*surface);
+      const bool guess_due = guess_at_ && now >= *guess_at_;
+      // Its fractional scale comes with the enter or right after: placed at another, the race
+      // would start over at once.
+      if (on && surface->TellsScale() && !surface->PreferredScale120() && !guess_due) on = nullptr;
+      if (!on && guess_due) on = GuessOutput(*surface);
       if (on) Place(*surface, *on);
     } else if (resized || refit_wanted_) {
       // A picture of the old size would be cut off or stretched.
@@ -115,25 +132,18 @@ Output* RaceWindow::GuessOutput(const LayerSurface& surface) const {
 void RaceWindow::Refit(const LayerSurface& surface) {
   Output* o = globals_.OutputHolding(surface.Id());
   if (!o) return;
-  const Screen& now = kit_.CurrentScreen();
-  const int scale = o->description.Layout().scale;
-  if (scale == now.scale && surface.Width() * scale == now.width &&
-      surface.Height() * scale == now.height) {
-    return;
-  }
-  Place(surface, *o);
+  if (ScreenOf(surface, *o) != kit_.CurrentScreen()) Place(surface, *o);
 }
 
 void RaceWindow::Place(const LayerSurface& surface, Output& output) {
   if (!globals_.OutputHolding(surface.Id())) globals_.AdoptSurface(surface.Id(), output);
   guess_at_.reset();
   placed_ = true;
-  const int scale = output.description.Layout().scale;
-  const Screen screen{surface.Width() * scale, surface.Height() * scale, scale};
+  const Screen screen = ScreenOf(surface, output);
   const Screen was = kit_.CurrentScreen();
   view_.Place(surface.Id(), screen);
   kit_.SetScreen(screen);
-  if (setup_.role == Role::kRace) monitors_.SetRace(surface.Id(), scale);
+  if (setup_.role == Role::kRace) monitors_.SetRace(surface.Id(), screen.scale);
   if (!form_) {
     MakeForm();
   } else if (show_) {
@@ -141,8 +151,7 @@ void RaceWindow::Place(const LayerSurface& surface, Output& output) {
     // it starts over there.
     form_->Refit(screen);
     form_->Deliver([this](MainFormEvents&) { show_->ScreenChanged(); });
-  } else if (screen.width != was.width || screen.height != was.height ||
-             screen.scale != was.scale) {
+  } else if (screen != was) {
     // The backdrop is drawn for its host's size: a new one for the new size.
     Close();
     MakeForm();

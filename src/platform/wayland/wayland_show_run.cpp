@@ -72,7 +72,7 @@ void ShowRun::Mouse(SurfaceId over, double x, double y, std::int16_t button, std
     window_.Deliver([&](MainFormEvents& ev) { (ev.*on_form)(button, shift, tx, ty); });
   } else if (CoverEvents* cover = monitors_.CoverAt(over, origin_x, origin_y)) {
     // Desktop coordinates, counted in the race output's pixels as the monitors are.
-    const int s = monitors_.RaceScale();
+    const double s = monitors_.RaceScale();
     const auto at_x = static_cast<std::int32_t>(std::lround(origin_x + x * s));
     const auto at_y = static_cast<std::int32_t>(std::lround(origin_y + y * s));
     window_.Deliver([&](MainFormEvents&) { (cover->*on_cover)(button, shift, at_x, at_y); });

@@ -1,7 +1,7 @@
 #pragma once
 // Wayland backend of the seam, for the show ("/S") on compositors with the wlr layer shell.
 // Implements: the screen (the race's output in its own pixels; twips per pixel = 15 / its
-//   integer scale), process services (arguments, the shared instance lock, version), the INI
+//   scale, fractional where the compositor tells one), process services (arguments, the shared instance lock, version), the INI
 //   store, the window calls on the race surface, the cursor count, and the outputs with their
 //   black covers (wayland_monitors.h).
 // Lacks: the clipboard (on Wayland the show leaves it alone: no preview exists here to leave a
@@ -22,13 +22,19 @@
 
 namespace corvanta::wayland {
 
-// The race's output as the show sees it: its size in buffer pixels and its scale.
+// The race's output as the show sees it: its size in the buffer's pixels, which are the
+// output's own, and its scale, buffer pixels to a logical unit.
 struct Screen {
   int width = 0;
   int height = 0;
-  int scale = 1;
-  // An output of scale s has s times as many pixels to the inch as one of 96.
+  double scale = 1;
+  // Drawn at buffer scale 1 and sized by the viewport: a fractional scale. Else scale is an
+  // integer, the buffer's.
+  bool fractional = false;
+  // An output of scale s has s times as many pixels to the inch as one of 96: at 1.5, a move
+  // of 45 twips is 3 logical pixels, as at any other scale.
   Twips TwipsPerPixel() const { return TwipsPerPixelAt(96.0 * scale); }
+  bool operator==(const Screen&) const = default;
 };
 
 class WaylandToolkit : public Toolkit {
