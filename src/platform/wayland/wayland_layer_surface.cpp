@@ -59,7 +59,9 @@ RoleTraits TraitsOf(Role role) {
     case Role::kBackdrop:
       break;
   }
-  return {ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
+  // Not the background layer: a wallpaper program (sway's swaybg) started first hides what
+  // comes after it there.
+  return {ZWLR_LAYER_SHELL_V1_LAYER_BOTTOM, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
           false, "corvanta-backdrop"};
 }
 

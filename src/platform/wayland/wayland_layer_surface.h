@@ -27,7 +27,8 @@ class ShmBuffer;
 enum class Role {
   kRace,      // the show's race: overlay layer, the keyboard, the pointer
   kCover,     // black over an output the race is not on: overlay layer, the pointer
-  kBackdrop,  // the display mode's race under the windows: no keyboard, no pointer
+  kBackdrop,  // the display mode's race: bottom layer, over the wallpaper and under the
+              // windows; no keyboard, no pointer
 };
 
 // How a frame's buffer maps onto the surface: at an integer buffer scale, or at buffer scale 1
