@@ -7,6 +7,7 @@
 #include "settings/settings_form_entry.h"
 #include "show/main_form_entry.h"
 #include "show/module1.h"
+#include "show/saver_switch.h"
 
 namespace corvanta {
 namespace {
@@ -49,24 +50,24 @@ void frmMain::Form_Load() {
     return;
   }
 
-  // Only the first two characters count, and nothing is trimmed first: " /s" selects nothing.
-  strMode = Cased(kit_.Command().substr(0, 2), std::toupper);
+  strMode = SwitchText(kit_.Command());
+  const SaverSwitch mode = SwitchOf(kit_.Command());
 
-  if (strMode == "/P") {
+  if (mode == SaverSwitch::kPreview) {
     bPreview = kTrue;
     const std::string args = Cased(Trimmed(kit_.Command()), std::tolower);
     kit_.ClipboardClear();
     kit_.ClipboardSetText(kPreviewMarker);
     hwndPreview = GetPreviewHwnd(args);
     PreviewEmbedding();
-  } else if (strMode == "/C") {
+  } else if (mode == SaverSwitch::kSettings) {
     const auto settings = NewSettingsForm(kit_, iBallSpeed);
     kit_.ShowSettingsModal(*settings);
     Unload();
-  } else if (strMode == "/A") {
+  } else if (mode == SaverSwitch::kBeep) {
     kit_.Beep();
     Unload();
-  } else if (strMode == "/S") {
+  } else if (mode == SaverSwitch::kShow) {
     // From here on a second instance finds no marker and is refused.
     kit_.ClipboardClear();
     FullScreenSetUp();

@@ -11,7 +11,7 @@
 
 #include "fake/fake_main.h"
 #include "layout/numbers.h"
-#include "show/display_options.h"
+#include "platform/linux/display_options.h"
 #include "show/module1.h"
 
 namespace {

@@ -29,10 +29,15 @@ std::string RuntimeDir() {
 
 }  // namespace
 
-InstanceLock::InstanceLock() {
-  const std::string path = RuntimeDir() + "/corvanta-" + std::to_string(getuid()) + ".lock";
+std::string InstanceLockPath(std::string_view name) {
+  return RuntimeDir() + "/" + std::string(name) + "-" + std::to_string(getuid()) + ".lock";
+}
+
+InstanceLock::InstanceLock(std::string_view name) {
+  const std::string path = InstanceLockPath(name);
   // The descriptor stays open, and so the lock held, until the process ends. Nothing is ever
-  // written to it. O_NONBLOCK: a planted FIFO or device must not hang the open.
+  // written to it but by a holder that wants to be found (the idle watch writes its process
+  // id). O_NONBLOCK: a planted FIFO or device must not hang the open.
   const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   // A lock file we cannot open, or must not trust, tells nothing about other instances:
   // assume none.
@@ -44,7 +49,9 @@ InstanceLock::InstanceLock() {
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     another_ = true;
     close(fd);
+    return;
   }
+  fd_ = fd;
 }
 
 }  // namespace corvanta::linux_services

@@ -4,20 +4,30 @@
 // so a crashed instance never blocks the next.
 // Implements: the single-instance check of every Linux backend, on flock(2).
 
+#include <string>
+#include <string_view>
+
 namespace corvanta::linux_services {
+
+// Where the lock of the given name lies for this user.
+std::string InstanceLockPath(std::string_view name);
 
 class InstanceLock {
  public:
   // Takes the lock if no one holds it; the lock is then held for the life of the process.
-  InstanceLock();
+  // name tells apart locks of different roles: the show's, the idle watch's.
+  explicit InstanceLock(std::string_view name = "corvanta");
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
   // True when another process held the lock at start.
   bool AnotherInstance() const { return another_; }
+  // The lock file's descriptor while this process holds it, else -1.
+  int Descriptor() const { return fd_; }
 
  private:
   bool another_ = false;
+  int fd_ = -1;
 };
 
 }  // namespace corvanta::linux_services

@@ -95,11 +95,4 @@ int RunDisplayMode(const DisplayOptions& options) {
   return QApplication::exec();
 }
 
-std::optional<HostWindowText> SaverWindowFromEnvironment() {
-  constexpr std::string_view kVariable = "XSCREENSAVER_WINDOW";
-  const char* value = std::getenv(kVariable.data());
-  if (!value) return std::nullopt;
-  return HostWindowText{kVariable, value};
-}
-
 }  // namespace corvanta::qt

@@ -8,15 +8,11 @@
 // Depends on: a QApplication on the xcb platform, created by the caller, and the stop signals
 //   (platform/linux/stop_signals.h) caught before it.
 
-#include "show/display_options.h"
+#include "platform/linux/display_options.h"
 
 namespace corvanta::qt {
 
 // Runs the race until the process is told to end; returns the exit code.
 int RunDisplayMode(const DisplayOptions& options);
-
-// The X window the screen-saver daemon, and lockers that follow it, name in
-// $XSCREENSAVER_WINDOW; nullopt when the variable is unset.
-std::optional<HostWindowText> SaverWindowFromEnvironment();
 
 }  // namespace corvanta::qt

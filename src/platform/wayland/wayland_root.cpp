@@ -11,7 +11,6 @@
 #include "platform/wayland/wayland_loop.h"
 #include "platform/wayland/wayland_monitors.h"
 #include "platform/wayland/wayland_root_output.h"
-#include "platform/wayland/wayland_session.h"
 
 namespace corvanta::wayland {
 namespace {
@@ -19,13 +18,13 @@ namespace {
 // The display mode on one compositor connection: a race for every output there is.
 class RootRun {
  public:
-  RootRun(wl_display* display, const DisplayOptions& options)
+  RootRun(wl_display* display, std::optional<std::int16_t> speed)
       : display_(display),
         loop_(display),
         globals_(display),
         monitors_(globals_, loop_),
         sheet_(DecodeBmp(SpriteSheetFile())),
-        speed_(options.speed) {
+        speed_(speed) {
     Globals::Callbacks callbacks;
     callbacks.outputs_changed = [this] { Sync(); };
     // Its surface goes before the output it stands on.
@@ -38,12 +37,6 @@ class RootRun {
     // The globals, then what the outputs say about themselves.
     wl_display_roundtrip(display_);
     wl_display_roundtrip(display_);
-  }
-
-  const char* Missing() const {
-    if (!globals_.LayerShell()) return "layer shell (zwlr_layer_shell_v1)";
-    if (!globals_.Compositor()) return "wl_compositor of version 4";
-    return globals_.Shm() ? nullptr : "wl_shm";
   }
 
   int Run() {
@@ -95,9 +88,8 @@ class RootRun {
 
 }  // namespace
 
-std::optional<int> RootOnWayland(const DisplayOptions& options) {
-  if (options.action != DisplayOptions::Action::kRun || options.window) return std::nullopt;
-  return RunOnWayland<RootRun>(options);
+int RunBackdropOn(wl_display* display, std::optional<std::int16_t> speed) {
+  return RootRun(display, speed).Run();
 }
 
 }  // namespace corvanta::wayland

@@ -1,6 +1,5 @@
 #pragma once
-// The display mode on a Wayland desktop ("--root"), for the Linux program's main to call before
-// any toolkit is made. No Qt here.
+// The display mode on a Wayland desktop ("--root"): the backdrop, for the backend's entry.
 // Implements: one race on the background layer of every output, at that output's size and
 //   scale, for as long as the output is there; outputs that come get theirs. It ends on SIGTERM
 //   and SIGINT (exit code 0) and when the compositor goes (exit code 1).
@@ -9,16 +8,15 @@
 // Depends on: libwayland-client and the compositor's wlr layer shell; the show's globals,
 //   surfaces, buffers, loop and frame pacer.
 
+#include <cstdint>
 #include <optional>
 
-#include "show/display_options.h"
+struct wl_display;
 
 namespace corvanta::wayland {
 
-// With "--root" and no host window (neither --window-id nor $XSCREENSAVER_WINDOW),
-// $WAYLAND_DISPLAY set and a compositor that offers the wlr layer shell, runs the display mode
-// on Wayland and returns its exit code. nullopt: run on X instead, as the show decides (see
-// RunOnWayland); a compositor without the layer shell and no X server is refused in one line.
-std::optional<int> RootOnWayland(const DisplayOptions& options);
+// Runs the backdrop on a compositor that offers the layer shell until it is told to end; the
+// exit code. speed: this run's ball speed; nullopt keeps the stored one.
+int RunBackdropOn(wl_display* display, std::optional<std::int16_t> speed);
 
 }  // namespace corvanta::wayland

@@ -58,13 +58,6 @@ ShowRun::~ShowRun() {
   form_.reset();
 }
 
-const char* ShowRun::Missing() const {
-  if (!globals_.LayerShell()) return "layer shell (zwlr_layer_shell_v1)";
-  if (!globals_.Compositor()) return "wl_compositor of version 4";
-  if (!globals_.Shm()) return "wl_shm";
-  return nullptr;
-}
-
 int ShowRun::Run() {
   // Where the race goes, the compositor says once the surface shows something: black until
   // then. Only then is frmMain made, so that its load handler sees the screen it will fill.

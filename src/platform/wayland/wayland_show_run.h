@@ -29,8 +29,6 @@ class ShowRun final : private InputSink {
   ShowRun(wl_display* display, std::string command);
   ~ShowRun();
 
-  // The interface the show cannot do without and the compositor lacks; null when none.
-  const char* Missing() const;
   // Runs the show to its end; the exit code.
   int Run();
 

@@ -1,8 +1,9 @@
 #pragma once
-// The command line of a display mode: the way screen-saver daemons and screen lockers start a
-// program to draw in a host window they hand it. Switches of the "/S" family are not read
-// here; a command line that is not a display mode's is left to them untouched. What a window
-// id names is the business of the backend that owns the window system.
+// The Linux program's own command line, beside the screen-saver switches: the display mode, the
+// way screen-saver daemons and screen lockers start a program to draw in a host window they
+// hand it, and --help and --version. Switches of the "/S" family are not read here; a command
+// line that is not a display mode's is left to them untouched. What a window id names is the
+// business of the backend that owns the window system.
 
 #include <cstdint>
 #include <optional>
@@ -34,6 +35,10 @@ struct HostWindowText {
 // environment names, nullopt when it names none.
 DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
                                    const std::optional<HostWindowText>& host_window);
+
+// The X window the screen-saver daemon, and lockers that follow it, name in
+// $XSCREENSAVER_WINDOW; nullopt when the variable is unset.
+std::optional<HostWindowText> SaverWindowFromEnvironment();
 
 std::string DisplayUsage();
 // "corvanta" and the version, as --version prints it.

@@ -1,14 +1,17 @@
-// "Does a compositor answer?": only a socket someone listens on counts, found where
-// libwayland-client finds it.
+// "Does a display server answer?": only a socket someone listens on counts, found where
+// the client libraries find it.
 
-#include "platform/linux/wayland_socket.h"
+#include "platform/linux/display_sockets.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "temp_dir_test.h"
 
@@ -67,6 +70,30 @@ TEST_F(WaylandSocketTest, ASocketLeftByACompositorThatWentOrNoneAtAllDoesNot) {
   EXPECT_FALSE(WaylandCompositorAnswers());
   setenv("WAYLAND_DISPLAY", std::string(200, 'x').c_str(), 1);
   EXPECT_FALSE(WaylandCompositorAnswers()) << "a name too long for a socket address";
+}
+
+// X servers listen in one fixed folder; a display number nobody uses stands for ours.
+TEST_F(WaylandSocketTest, AnXServerAnswersOnItsDisplaysSocket) {
+  const char* before = std::getenv("DISPLAY");
+  const std::string saved = before ? before : "";
+  const std::string number = std::to_string(7000 + getpid() % 1000);
+  const std::string path = "/tmp/.X11-unix/X" + number;
+  mkdir("/tmp/.X11-unix", 01777);
+  unlink(path.c_str());
+  setenv("DISPLAY", (":" + number).c_str(), 1);
+  EXPECT_FALSE(XServerAnswers()) << "nobody listens";
+  Socket(path, true);
+  EXPECT_TRUE(XServerAnswers());
+  setenv("DISPLAY", ("unix:" + number + ".0").c_str(), 1);
+  EXPECT_TRUE(XServerAnswers()) << "a screen number and the unix host change nothing";
+  setenv("DISPLAY", "elsewhere:0", 1);
+  EXPECT_TRUE(XServerAnswers()) << "another host is not ours to rule out";
+  setenv("DISPLAY", "nonsense", 1);
+  EXPECT_FALSE(XServerAnswers());
+  unsetenv("DISPLAY");
+  EXPECT_FALSE(XServerAnswers());
+  unlink(path.c_str());
+  if (before) setenv("DISPLAY", saved.c_str(), 1);
 }
 
 }  // namespace

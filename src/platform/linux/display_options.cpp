@@ -1,6 +1,7 @@
-#include "show/display_options.h"
+#include "platform/linux/display_options.h"
 
 #include <cctype>
+#include <cstdlib>
 
 #include "layout/version.h"
 #include "settings/ball_speed.h"
@@ -166,6 +167,13 @@ DisplayOptions ParseDisplayOptions(const std::vector<std::string>& args,
   o.action = Action::kRun;
   o.window = window;
   return o;
+}
+
+std::optional<HostWindowText> SaverWindowFromEnvironment() {
+  constexpr std::string_view kVariable = "XSCREENSAVER_WINDOW";
+  const char* value = std::getenv(kVariable.data());
+  if (!value) return std::nullopt;
+  return HostWindowText{kVariable, value};
 }
 
 std::string DisplayUsage() {

@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "show/display_options.h"
+#include "platform/linux/display_options.h"
 
 namespace corvanta {
 namespace {

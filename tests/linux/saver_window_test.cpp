@@ -1,4 +1,4 @@
-// The host window the X daemon names in its variable, as the Qt backend hands it to the core.
+// The host window the X daemon names in its variable, as the Linux entry hands it to the parser.
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/qt/qt_display_mode.h"
+#include "platform/linux/display_options.h"
 
-namespace corvanta::qt {
+namespace corvanta {
 namespace {
 
 TEST(SaverWindow, ComesFromTheDaemonsVariableUnderItsName) {
@@ -35,4 +35,4 @@ TEST(SaverWindow, ComesFromTheDaemonsVariableUnderItsName) {
 }
 
 }  // namespace
-}  // namespace corvanta::qt
+}  // namespace corvanta

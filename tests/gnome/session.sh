@@ -1,0 +1,34 @@
+# shellcheck shell=bash
+# The parts of a GNOME session that mutter does not bring, for the scripts on mutter.sh:
+#   gsetting PATH KEY VALUE  stores a GSettings value for the user (the keyfile backend, which
+#                            mutter.sh gives every client), e.g. gsetting org/gnome/desktop/session
+#                            idle-delay 'uint32 4'
+#   start_session_manager    a stand-in for org.gnome.SessionManager (session_manager.py);
+#                            sets SESSION_MANAGER (its process id)
+#   inhibit [FLAGS]          takes an inhibitor (default 8, idle) as an application does;
+#                            sets COOKIE
+#   uninhibit COOKIE         lets it go
+
+gsetting() {
+  local file=$WL_HOME/.config/glib-2.0/settings/keyfile
+  mkdir -p "$(dirname "$file")"
+  printf '[%s]\n%s=%s\n' "$1" "$2" "$3" >>"$file"
+  [ "$(id -u)" != 0 ] || chown -R "$WL_USER" "$WL_HOME/.config"
+}
+
+start_session_manager() {
+  background session_manager /usr/bin/python3 "$WORK/bin/session_manager.py"
+  SESSION_MANAGER=$LAST
+  wait_name org.gnome.SessionManager
+}
+
+session_call() {
+  as_user gdbus call --session -d org.gnome.SessionManager -o /org/gnome/SessionManager \
+    -m "org.gnome.SessionManager.$1" "${@:2}" || fail "SessionManager.$1 failed"
+}
+
+inhibit() {
+  COOKIE=$(session_call Inhibit test-player 0 "a video plays" "${1:-8}" | sed -E 's/.*uint32 ([0-9]+).*/\1/')
+}
+
+uninhibit() { session_call Uninhibit "$1" >/dev/null; }

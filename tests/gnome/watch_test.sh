@@ -1,0 +1,80 @@
+# The idle watch on mutter, through GNOME's idle monitor on the session bus. mutter has no
+# layer shell, so today the show refuses there: the watch logs each show it started, and
+# that line is what tells a show began.
+source "$(dirname "$0")/mutter.sh"
+source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../watch/watch_lib.sh"
+
+# Two idle seconds start the show; while the user stays away it is not started again; input,
+# then two idle seconds, start it again; mutter's end ends the watch with exit code 1.
+scenario_idle() {
+  start_mutter
+  start_watch 2
+  step "two idle seconds, then the show"
+  show_between 1.5 5
+  step "no second show while the user stays away"
+  no_show_for 3
+  step "input, then two idle seconds: the show again"
+  gnome_key 30
+  mark
+  show_between 1.5 5
+  step "mutter's end ends the watch with exit code 1"
+  stop_mutter
+  wait_exit "$WATCH" 3
+  [ "$RC" = 1 ] || fail "the watch ended with $RC, not 1"
+  # The show, a process of its own, may still be writing its own lines to the same file.
+  grep -qx "corvanta: GNOME's idle monitor has gone" "$WATCH_ERR" ||
+    fail "the watch did not say why it ended: $(cat "$WATCH_ERR")"
+}
+
+# Without a delay given, the show comes a minute before GNOME blanks, or halfway when that is
+# under two minutes (idle-delay 4 s: after 2 s); a delay given is kept to (4 s).
+scenario_delay() {
+  gsetting org/gnome/desktop/session idle-delay 'uint32 4'
+  start_mutter
+  step "no delay given: half GNOME's idle delay of 4 s"
+  start_watch
+  show_between 1.5 3.8
+  step "SIGTERM ends the watch with exit code 0"
+  kill -TERM "$WATCH"
+  wait_exit "$WATCH" 3
+  [ "$RC" = 0 ] || fail "the watch ended with $RC, not 0: $(cat "$WATCH_ERR")"
+  step "a delay of 4 s"
+  gnome_key 30
+  start_watch 4
+  show_between 3.5 7
+}
+
+# While an application holds idle off through the session manager there is no show; when it
+# lets go, a whole delay passes, however long the user has been away, then the show. Other
+# kinds of inhibitor change nothing; a session manager that goes takes its inhibitors along.
+scenario_inhibitor() {
+  start_mutter
+  start_session_manager
+  inhibit
+  start_watch 2
+  step "no show while idle is inhibited"
+  no_show_for 5
+  step "the inhibitor goes after 5 idle seconds: two more, then the show"
+  uninhibit "$COOKIE"
+  mark
+  show_between 1.5 5
+  step "an inhibitor taken while the watch waits holds the show off; one of logging out does not"
+  gnome_key 30
+  inhibit 8
+  local idle_cookie=$COOKIE
+  inhibit 1
+  no_show_for 4
+  uninhibit "$idle_cookie"
+  mark
+  show_between 1.5 5
+  step "the session manager goes: its inhibitors with it"
+  gnome_key 30
+  inhibit 8
+  no_show_for 3
+  kill "$SESSION_MANAGER"
+  mark
+  show_between 1.5 5
+}
+
+run_scenario "$@"

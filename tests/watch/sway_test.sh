@@ -1,0 +1,58 @@
+# The idle watch on sway 1.7, through org_kde_kwin_idle.
+source "$(dirname "$0")/../wayland/sway.sh"
+source "$(dirname "$0")/watch_lib.sh"
+
+# Two idle seconds bring the show, a key ends it, the next two idle seconds bring it again; a
+# second watch refuses in one line; the compositor's end ends the watch with exit code 1.
+scenario_idle() {
+  start_sway
+  start_watch 2
+  step "a second watch refuses in one line"
+  local rc=0
+  as_user "$BIN" --watch-idle 2 >"$WORK/second.out" 2>"$WORK/second.err" || rc=$?
+  [ "$rc" = 1 ] || fail "the second watch ended with $rc, not 1"
+  [ "$(wc -l <"$WORK/second.err")" = 1 ] || fail "the second watch said: $(cat "$WORK/second.err")"
+
+  step "no show before two idle seconds, then the race"
+  show_between 1.5 5
+  race_on HEADLESS-1
+  step "a key ends the show; the watch goes on"
+  key a
+  mark
+  show_ends_within 2
+  running "$WATCH" || fail "the watch ended with the show: $(cat "$WATCH_ERR")"
+  step "the next two idle seconds bring it again"
+  show_between 1.5 5
+  race_on HEADLESS-1
+  key a
+  show_ends_within 2
+
+  step "the compositor's end ends the watch with exit code 1, in one line"
+  stop_sway
+  wait_exit "$WATCH" 3
+  [ "$RC" = 1 ] || fail "the watch ended with $RC, not 1"
+  [ "$(wc -l <"$WATCH_ERR")" = 1 ] || fail "the watch said: $(cat "$WATCH_ERR")"
+}
+
+# While a client holds a Wayland idle inhibitor there is no show; when it lets go, a whole
+# delay passes, then the show. SIGTERM ends the watch with exit code 0, and its show.
+scenario_inhibitor() {
+  start_sway
+  hold_inhibitor
+  start_watch 2
+  step "no show while the inhibitor is held"
+  no_show_for 5
+  step "the inhibitor goes: a whole delay, then the show"
+  drop_inhibitor
+  mark
+  show_between 1.5 5
+  race_on HEADLESS-1
+  step "SIGTERM ends the watch with exit code 0, and its show"
+  kill -TERM "$WATCH"
+  wait_exit "$WATCH" 3
+  [ "$RC" = 0 ] || fail "the watch ended with $RC, not 0: $(cat "$WATCH_ERR")"
+  show_ends_within 2
+  [ ! -s "$WATCH_ERR" ] || fail "the watch said: $(cat "$WATCH_ERR")"
+}
+
+run_scenario "$@"
