@@ -87,7 +87,8 @@ std::string AutostartPath() {
 
 std::string AutostartEntry(const std::string& program, std::optional<unsigned> seconds) {
   std::string exec = ExecArgument(program) + " --watch-idle";
-  if (seconds) exec += " " + std::to_string(*seconds);
+  // Appended, not "+": GCC 12 at -O3 warns of a false overlap in " " + a temporary string.
+  if (seconds) exec.append(" ").append(std::to_string(*seconds));
   return "[Desktop Entry]\n"
          "Type=Application\n"
          "Name=Corvanta Screen Saver idle watch\n"
