@@ -21,7 +21,7 @@ build_all() {
   "$ROOT/scripts/install-deps"
   export CMAKE_BUILD_PARALLEL_LEVEL=$JOBS
   PERF=$ROOT/build/perf NAIVE=$ROOT/build/naive
-  build "$PERF" "corvanta frame_bench frame_bench_naive x_probe" -- \
+  build "$PERF" "corvanta corvanta-idle-watch frame_bench frame_bench_naive x_probe" -- \
     -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON
   build "$NAIVE" "corvanta" -- -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON -DCORVANTA_NAIVE_DRAW=ON \
     -DCORVANTA_TESTS=OFF

@@ -112,7 +112,17 @@ write_table() {  # to stdout
       fi
     done
   done
+  if want watch; then watch_rows; fi
   if want wine; then echo "| corvanta.scr size, bytes | | $SCR_BYTES | | |"; fi
+}
+
+# The idle watch while it waits, one row a desktop: in the incremental column, as the program
+# the user runs; the watch draws nothing, so it has no naive build.
+watch_rows() {
+  awk -v s="${BENCH_WATCH_SECONDS:-60}" '
+    $2 == "failed" { print "| idle watch on " $1 ": not available (" $0 ") | | | | |"; next }
+    { printf "| idle watch on %s, waiting %s s: wake-ups a second; CPU, %% of a core; memory, MB (VmRSS) | | %s; %s; %.1f | | |\n",
+        $1, s, $5, $3, $7 / 1024 }' "$WORK/watch"
 }
 
 wayland_rows() {

@@ -5,12 +5,19 @@
 #
 #   start_mutter [WxH...]  starts it with one virtual monitor per size (default 1280x720),
 #                          named Meta-0, Meta-1, ...; every client gets its bus and the
-#                          keyfile GSettings backend (gsetting in session.sh writes it)
+#                          keyfile GSettings backend (gsetting in session.sh writes it). With
+#                          MUTTER_X11=1, with XWayland as a GNOME session has it: the stand-in
+#                          session manager of session.sh first, told the X display by mutter,
+#                          which every client gets too
+#   shot NAME OUTPUT, output_size OUTPUT   as ../wayland/race.sh asks, through ScreenCast
 #   stop_mutter            ends mutter alone, as a compositor that crashes
-#   gnome_key CODE...      presses and releases evdev key codes through RemoteDesktop
+#   gnome_input key CODE | move DX DY ...   input through RemoteDesktop (evdev key codes,
+#                          pressed and released; relative pointer motion)
 #   wait_name NAME         waits up to 10 s for NAME to have an owner on the bus
 #   background NAME CMD    starts CMD as the user, its output in $WORK/NAME.log; sets LAST
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../wayland/race.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
 for tool in mutter pipewire wireplumber dbus-daemon gdbus; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
@@ -34,20 +41,28 @@ wait_name() {
   fail "nobody took $1 on the bus"
 }
 
+MONITORS=()
 start_mutter() {
-  local monitors=() size
-  for size in "${@:-1280x720}"; do monitors+=(--virtual-monitor "$size"); done
+  local args=(--headless --wayland --wayland-display wayland-gn) size x
+  MONITORS=("${@:-1280x720}")
+  for size in "${MONITORS[@]}"; do args+=(--virtual-monitor "$size"); done
   HARNESS_ENV=(DBUS_SESSION_BUS_ADDRESS="unix:path=$WL_RUN/bus" GSETTINGS_BACKEND=keyfile)
   background dbus dbus-daemon --session --nofork --address="unix:path=$WL_RUN/bus"
   for _ in $(seq 100); do [ -S "$WL_RUN/bus" ] && break; sleep 0.05; done
   background pipewire pipewire
   background wireplumber wireplumber
-  background mutter mutter --headless --wayland --no-x11 "${monitors[@]}" --wayland-display wayland-gn
+  [ -n "${MUTTER_X11:-}" ] && start_session_manager || args+=(--no-x11)
+  background mutter mutter "${args[@]}"
   MUTTER=$LAST
   COMPOSITOR_LOG=$WORK/mutter.log
   wait_name org.gnome.Mutter.IdleMonitor
   wait_name org.gnome.Mutter.RemoteDesktop
   WAYLAND_DISPLAY=wayland-gn
+  [ -n "${MUTTER_X11:-}" ] || return 0
+  for x in DISPLAY XAUTHORITY; do
+    grep -q "^$x=" "$WORK/session_manager.log" || fail "mutter told the session no $x"
+    HARNESS_ENV+=("$(grep -m 1 "^$x=" "$WORK/session_manager.log")")
+  done
 }
 
 stop_mutter() {
@@ -55,4 +70,6 @@ stop_mutter() {
   wait "$MUTTER" 2>/dev/null || true
 }
 
-gnome_key() { as_user /usr/bin/python3 "$WORK/bin/remote_input.py" "$@" || fail "remote input failed"; }
+shot() { as_user /usr/bin/python3 "$WORK/bin/screencast.py" "$2" >"$SHOTS/$1.png" || fail "no picture of $2"; }
+output_size() { tr x ' ' <<<"${MONITORS[${1#Meta-}]}"; }
+gnome_input() { as_user /usr/bin/python3 "$WORK/bin/remote_input.py" "$@" || fail "remote input failed"; }

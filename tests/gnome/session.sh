@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# The parts of a GNOME session that mutter does not bring, for the scripts on mutter.sh:
+# The parts of a GNOME session that mutter does not bring, for mutter.sh (which sources this):
 #   gsetting PATH KEY VALUE  stores a GSettings value for the user (the keyfile backend, which
 #                            mutter.sh gives every client), e.g. gsetting org/gnome/desktop/session
 #                            idle-delay 'uint32 4'

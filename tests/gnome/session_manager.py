@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A stand-in for GNOME's session manager, as far as idle inhibitors go: owns
 org.gnome.SessionManager and answers Inhibit, Uninhibit and IsInhibited, with the
-InhibitorAdded and InhibitorRemoved signals. Prints "ready" once it owns the name."""
+InhibitorAdded and InhibitorRemoved signals; and Setenv, by which mutter hands the session its
+X display: each call is printed as NAME=VALUE. Prints "ready" once it owns the name."""
 import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
@@ -28,6 +29,10 @@ class SessionManager(dbus.service.Object):
     def Uninhibit(self, cookie):
         if self.inhibitors.pop(cookie, None) is not None:
             self.InhibitorRemoved(dbus.ObjectPath(f"/org/gnome/SessionManager/Inhibitor{cookie}"))
+
+    @dbus.service.method(NAME, in_signature="ss")
+    def Setenv(self, name, value):
+        print(f"{name}={value}", flush=True)
 
     @dbus.service.method(NAME, in_signature="u", out_signature="b")
     def IsInhibited(self, flags):

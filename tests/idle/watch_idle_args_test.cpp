@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/linux/display_options.h"
+
 namespace corvanta::idle {
 namespace {
 
@@ -45,6 +47,12 @@ TEST(WatchIdleArgs, TheLoginSwitchesOneAtATime) {
   EXPECT_FALSE(Parse({"--watch-idle", "--enable-at-login", "--disable-at-login"})->error.empty());
   // A delay after a switch is not where a delay goes.
   EXPECT_FALSE(Parse({"--watch-idle", "--enable-at-login", "60"})->error.empty());
+}
+
+TEST(WatchIdleArgs, TheHelpTellsOfEveryForm) {
+  for (const char* form : {"--watch-idle [SECONDS]", "--enable-at-login", "--disable-at-login"}) {
+    EXPECT_NE(DisplayUsage().find(form), std::string::npos) << form;
+  }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ cat >"$work/expected" <<'LIST'
 -rw-r--r-- root/root /usr/share/man/man6/corvanta.6.gz
 -rw-r--r-- root/root /usr/share/xscreensaver/config/corvanta.xml
 -rwxr-xr-x root/root /usr/bin/corvanta
+-rwxr-xr-x root/root /usr/libexec/corvanta/corvanta-idle-watch
 lrwxrwxrwx root/root /usr/libexec/xscreensaver/corvanta -> ../../bin/corvanta
 LIST
 dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ { $3 = $4 = $5 = ""; sub(/ \.\//, " /"); print }' \

@@ -29,7 +29,7 @@ err=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$man_page" 2>&1 >/dev/null) 
 text=$(MANWIDTH=200 LC_ALL=C.UTF-8 man -l "$man_page" 2>/dev/null | col -b)
 for word in /S /P /C /A --root -root --window-id -window-id "--speed speed" fast medium slow \
   --help --version XSCREENSAVER_WINDOW "Corvanta Screen Saver.ini" "[Settings]" BALL_SPEED \
-  "EXIT STATUS" FILES; do
+  "EXIT STATUS" FILES --watch-idle --enable-at-login --disable-at-login; do
   grep -qF -- "$word" <<<"$text" || fail "the manual page does not mention $word"
 done
 head -n 1 <<<"$text" | grep -q '^CORVANTA(6)' || fail "the manual page is not in section 6"

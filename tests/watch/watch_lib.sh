@@ -14,6 +14,9 @@
 #   hold_inhibitor    starts a client holding a Wayland idle inhibitor ($IDLE_INHIBITOR);
 #                     drop_inhibitor ends it
 [ -z "${IDLE_INHIBITOR:-}" ] || install -m 755 "$IDLE_INHIBITOR" "$WORK/bin/idle_inhibitor"
+# The watch's own program goes beside the program, where "corvanta --watch-idle" looks for it.
+: "${WATCH_PROGRAM:?path of corvanta-idle-watch}"
+install -m 755 "$WATCH_PROGRAM" "$WORK/bin/corvanta-idle-watch"
 
 start_watch() {
   WATCH_ERR=$WORK/watch.err
@@ -24,6 +27,8 @@ start_watch() {
   keep_pid "$WATCH"
   sleep 0.3
   kill -0 "$WATCH" 2>/dev/null || fail "the watch ended at start: $(cat "$WATCH_ERR")"
+  [ "$(readlink "/proc/$WATCH/exe")" = "$WORK/bin/corvanta-idle-watch" ] ||
+    fail "the watch is not its own program but $(readlink "/proc/$WATCH/exe")"
 }
 
 shows() { pgrep -u "$WL_USER" -f -x "$BIN /S" || true; }

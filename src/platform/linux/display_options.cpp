@@ -179,6 +179,7 @@ std::optional<HostWindowText> SaverWindowFromEnvironment() {
 std::string DisplayUsage() {
   return "Usage: corvanta [--root | --window-id ID] [--speed fast|medium|slow]\n"
          "       corvanta /S | /P ID | /C | /A\n"
+         "       corvanta --watch-idle [SECONDS] [--enable-at-login | --disable-at-login]\n"
          "\n"
          "Nine pool balls race across the screen.\n"
          "\n"
@@ -193,7 +194,14 @@ std::string DisplayUsage() {
          "\n"
          "With no argument and $XSCREENSAVER_WINDOW set, as --root.\n"
          "  /S  the show, full screen    /P ID  a still preview in window ID\n"
-         "  /C  the settings dialog      /A     (nothing to change: beeps)\n";
+         "  /C  the settings dialog      /A     (nothing to change: beeps)\n"
+         "\n"
+         "  --watch-idle [SECONDS] stay running, and each time the desktop has been idle\n"
+         "                         for SECONDS run the show (/S); without SECONDS, a minute\n"
+         "                         before GNOME blanks the screen, elsewhere 240. No show\n"
+         "                         while an application holds idle off (a video, a call)\n"
+         "  --enable-at-login      with --watch-idle: start the watch now and at every login\n"
+         "  --disable-at-login     with --watch-idle: stop it, now and at login\n";
 }
 
 std::string VersionLine() { return std::string("corvanta ") + CORVANTA_VERSION_TEXT; }

@@ -11,16 +11,11 @@
 #include <cstring>
 
 #include "platform/linux/atomic_file.h"
+#include "platform/linux/idle/watch_program.h"
 #include "platform/linux/instance_lock.h"
 
 namespace corvanta::idle {
 namespace {
-
-std::string ThisProgram() {
-  char path[4096];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : "corvanta";
-}
 
 // The program's path as one argument of an Exec key: quoted when it holds anything but the
 // plain characters of a path, with the escapes the desktop entry format asks for (a quoted
@@ -58,9 +53,14 @@ pid_t RunningWatch() {
 }
 
 // Starts the watch in a session of its own, so that the terminal it was turned on from may
-// close; its lines still go where this program's stderr goes.
+// close; its lines still go where this program's stderr goes. A watch already running is
+// ended first: the one asked for now may have another delay, or the desktop's may have changed.
 void StartWatch(const std::string& program, std::optional<unsigned> seconds) {
-  if (RunningWatch() > 0) return;
+  if (const pid_t running = RunningWatch(); running > 0) {
+    kill(running, SIGTERM);
+    // It lets go of its lock as it ends, within a moment; the new one needs the lock.
+    for (int i = 0; i < 100 && RunningWatch() > 0; ++i) usleep(20000);
+  }
   const pid_t child = fork();
   if (child != 0) return;
   setsid();
@@ -80,24 +80,30 @@ void StartWatch(const std::string& program, std::optional<unsigned> seconds) {
 std::string AutostartPath() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
   std::string folder;
-  if (config && config[0] == '/') folder = config;
-  else if (const char* home = std::getenv("HOME"); home && *home) folder = std::string(home) + "/.config";
+  if (config && config[0] == '/') {
+    folder = config;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    folder = std::string(home) + "/.config";
+  }
   return folder.empty() ? "" : folder + "/autostart/corvanta-watch-idle.desktop";
 }
 
 std::string AutostartEntry(const std::string& program, std::optional<unsigned> seconds) {
-  std::string exec = ExecArgument(program) + " --watch-idle";
-  // Appended, not "+": GCC 12 at -O3 warns of a false overlap in " " + a temporary string.
-  if (seconds) exec.append(" ").append(std::to_string(*seconds));
-  return "[Desktop Entry]\n"
-         "Type=Application\n"
-         "Name=Corvanta Screen Saver idle watch\n"
-         "Comment=Starts the pool-ball race when the desktop has been idle for a while\n"
-         "Exec=" + exec + "\n"
-         "Icon=corvanta\n"
-         "NoDisplay=true\n"
-         "Terminal=false\n"
-         "X-GNOME-Autostart-enabled=true\n";
+  std::string entry =
+      "[Desktop Entry]\n"
+      "Type=Application\n"
+      "Name=Corvanta Screen Saver idle watch\n"
+      "Comment=Starts the pool-ball race when the desktop has been idle for a while\n"
+      "Exec=";
+  entry += ExecArgument(program);
+  entry += " --watch-idle";
+  if (seconds) entry.append(" ").append(std::to_string(*seconds));
+  entry +=
+      "\nIcon=corvanta\n"
+      "NoDisplay=true\n"
+      "Terminal=false\n"
+      "X-GNOME-Autostart-enabled=true\n";
+  return entry;
 }
 
 int EnableAtLogin(std::optional<unsigned> seconds) {

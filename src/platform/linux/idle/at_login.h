@@ -1,8 +1,8 @@
 #pragma once
 // The idle watch on at login, by the desktops' own start-at-login mechanism: an XDG autostart
 // entry in the user's ~/.config/autostart (GNOME, KDE Plasma, Xfce and others read it). The
-// switch on starts a watch at once too, and the switch off ends the running one, so that
-// "on" and "off" mean now as well as at the next login. Only this user's folder is touched.
+// switch on starts a watch at once too (in place of one running), and the switch off ends the
+// running one, so that "on" and "off" mean now as well as at the next login. Only this user's folder is touched.
 
 #include <optional>
 #include <string>

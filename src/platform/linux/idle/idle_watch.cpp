@@ -14,6 +14,7 @@
 #include "platform/linux/idle/gnome_inhibitors.h"
 #include "platform/linux/idle/idle_delay.h"
 #include "platform/linux/idle/show_child.h"
+#include "platform/linux/idle/watch_program.h"
 #include "platform/linux/idle/wayland_idle_sources.h"
 #include "platform/linux/instance_lock.h"
 
@@ -22,18 +23,10 @@ namespace {
 
 void Log(const std::string& line) { std::fprintf(stderr, "corvanta: %s\n", line.c_str()); }
 
-// The path of this very program, for the show; found once at start, so that a package
-// upgrade that replaces the file still finds the new one under the same name.
-std::string ThisProgram() {
-  char path[4096];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return "corvanta";
-  return std::string(path, static_cast<std::size_t>(n));
-}
-
 class Watch {
  public:
-  Watch() : loop_(g_main_loop_new(nullptr, FALSE)), show_(ThisProgram(), Ended()) {}
+  explicit Watch(const std::string& show_program)
+      : loop_(g_main_loop_new(nullptr, FALSE)), show_(show_program, Ended()) {}
   ~Watch() {
     inhibitors_.reset();
     source_.reset();
@@ -133,7 +126,12 @@ int RunIdleWatch(const WatchIdleRequest& request) {
   }
   if (request.login == WatchIdleRequest::Login::kEnable) return EnableAtLogin(request.seconds);
   if (request.login == WatchIdleRequest::Login::kDisable) return DisableAtLogin();
+  const std::string program = ThisProgram();
+  ExecWatchProgram(program, request.seconds);
+  return WatchUntilEnd(request.seconds, program);
+}
 
+int WatchUntilEnd(std::optional<unsigned> seconds, const std::string& show_program) {
   const linux_services::InstanceLock lock(kWatchLockName);
   if (lock.AnotherInstance()) {
     Log("the idle watch is already running");
@@ -147,8 +145,8 @@ int RunIdleWatch(const WatchIdleRequest& request) {
       // Not found by the switch then; the watch itself works all the same.
     }
   }
-  Watch watch;
-  if (!watch.Begin(request.seconds)) return 1;
+  Watch watch(show_program);
+  if (!watch.Begin(seconds)) return 1;
   return watch.Run();
 }
 

@@ -44,7 +44,7 @@ void ShowChild::Exited(GPid pid, gint status, gpointer data) {
   self->watch_ = 0;
   std::string line;
   if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
-    line = "the show ended with exit code " + std::to_string(WEXITSTATUS(status));
+    line = std::string("the show ended with exit code ").append(std::to_string(WEXITSTATUS(status)));
   } else if (WIFSIGNALED(status) && !(self->stopped_ && WTERMSIG(status) == SIGTERM)) {
     line = std::string("the show was killed by signal ") + sigabbrev_np(WTERMSIG(status));
   }

@@ -45,8 +45,8 @@ std::optional<WatchIdleRequest> ParseWatchIdle(const std::vector<std::string>& a
     r.seconds = Seconds(text);
     return r.seconds.has_value();
   };
-  const std::string bad_seconds = "--watch-idle: SECONDS is a whole number from 1 to " +
-                                  std::to_string(kMaxDelaySeconds);
+  const std::string bad_seconds = std::string("--watch-idle: SECONDS is a whole number from 1 to ")
+                                      .append(std::to_string(kMaxDelaySeconds));
   if (inline_value && !take_seconds(*inline_value)) return Error(bad_seconds);
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string_view arg = args[i];
@@ -62,7 +62,7 @@ std::optional<WatchIdleRequest> ParseWatchIdle(const std::vector<std::string>& a
       if (!take_seconds(arg)) return Error(bad_seconds);
       continue;
     }
-    return Error("--watch-idle: unexpected argument \"" + std::string(arg) + "\"");
+    return Error(std::string("--watch-idle: unexpected argument \"").append(arg).append("\""));
   }
   return r;
 }

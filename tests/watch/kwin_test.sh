@@ -1,0 +1,39 @@
+# The idle watch on KWin 5.27, through ext-idle-notify-v1.
+source "$(dirname "$0")/../kwin/kwin.sh"
+source "$(dirname "$0")/watch_lib.sh"
+
+# Two idle seconds bring the show, a key ends it, the next two idle seconds bring it again.
+scenario_idle() {
+  start_kwin
+  slow_settings
+  start_watch 2
+  step "no show before two idle seconds, then the race"
+  show_between 1.5 5
+  race_on Virtual-0
+  step "a key ends the show; the watch goes on"
+  key a
+  mark
+  show_ends_within 2
+  running "$WATCH" || fail "the watch ended with the show: $(cat "$WATCH_ERR")"
+  step "the next two idle seconds bring it again"
+  show_between 1.5 5
+  race_on Virtual-0
+}
+
+# While a client holds a Wayland idle inhibitor there is no show; when it lets go, a whole
+# delay passes, then the show.
+scenario_inhibitor() {
+  start_kwin
+  slow_settings
+  hold_inhibitor
+  start_watch 2
+  step "no show while the inhibitor is held"
+  no_show_for 5
+  step "the inhibitor goes: a whole delay, then the show"
+  drop_inhibitor
+  mark
+  show_between 1.5 5
+  race_on Virtual-0
+}
+
+run_scenario "$@"
