@@ -27,7 +27,8 @@ percent() {  # <ticks before> <ticks after> <ns before> <ns after>
 # leaves the probe's pid in PROBE, the program's in PROG_PID and the time (or nothing) in FIRST.
 start_probed() {  # <command...>
   local ff=$WORK/ff.txt
-  rm -f "$ff"
+  # There before the probe writes to it: read at once, under load, a missing file ended the run.
+  : >"$ff"
   "$PERF/bench/x_probe" first-frame 30 -- "$@" >"$ff" 2>>"$WORK/probe.log" &
   PROBE=$!
   STARTED+=("$PROBE")

@@ -27,6 +27,7 @@ namespace user32 {
 inline constexpr std::int32_t GWL_STYLE = -16;
 inline constexpr std::int32_t GWL_HWNDPARENT = -8;
 inline constexpr std::int32_t WS_CHILD = 0x40000000;
+inline constexpr std::int32_t WS_VISIBLE = 0x10000000;
 inline constexpr Hwnd HWND_TOPMOST = -1;
 inline constexpr Hwnd HWND_NOTOPMOST = -2;
 inline constexpr std::int32_t SWP_NOSIZE = 0x1;

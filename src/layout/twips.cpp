@@ -25,4 +25,6 @@ float PixelsToTwips(double pixels, double tpp) {
   return static_cast<float>(t);
 }
 
+float TwipsPerPixelAt(double dots_per_inch) { return static_cast<float>(1440.0 / dots_per_inch); }
+
 }  // namespace corvanta

@@ -17,4 +17,7 @@ int TwipsToPixels(double twips, double tpp);
 // Twips of a length in pixels, held within the range of a single.
 float PixelsToTwips(double pixels, double tpp);
 
+// Twips per pixel on a screen of that many pixels to the inch: 1440 over it, 15 at 96.
+float TwipsPerPixelAt(double dots_per_inch);
+
 }  // namespace corvanta

@@ -12,7 +12,7 @@
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
 #include "layout/toolkit.h"
-#include "layout/version.h"
+#include "layout/program_version.h"
 
 namespace corvanta::fake {
 
@@ -108,7 +108,7 @@ class FakeToolkit : public Toolkit {
   SettingsStore& Store() override { return store; }
   void ShowSettingsModal(SettingsFormEvents& events) override;
 
-  Version version{CORVANTA_VERSION_MAJOR, CORVANTA_VERSION_MINOR, CORVANTA_VERSION_REVISION};
+  Version version = kProgramVersion;
   int screen_w_px = 1024, screen_h_px = 768;
   float tpp_x = 15, tpp_y = 15;
   std::string command;

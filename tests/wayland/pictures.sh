@@ -34,13 +34,21 @@ non_black() {
   echo $((total - $(count_colour "$1" 0,0,0 24 "$2")))
 }
 
+# One compare marks every pixel not black as count_colour does, and one convert counts them band
+# by band: a shot is polled many times while a race starts.
 lanes_of() {
-  local shot=$1 h=$2 w=$3 n top bottom
+  local shot=$1 h=$2 w=$3 n top bottom bands=() counts black=$WORK/black-${3}x$2.png
+  [ -f "$black" ] || convert -size "${w}x$h" xc:black "$black"
+  compare -metric AE -fuzz "$(awk 'BEGIN { print 24 * 100 / 255 }')%" -highlight-color white \
+    -lowlight-color black -compose src "$shot" "$black" "$WORK/lit.png" 2>/dev/null || true
   for n in $(seq 0 10); do
-    top=$((n * h / 11))
-    bottom=$(((n + 1) * h / 11))
-    printf '%s:%s ' "$n" "$(non_black "$shot" "${w}x$((bottom - top))+0+$top")"
+    top=$((n * h / 11)) bottom=$(((n + 1) * h / 11))
+    bands+=("(" mpr:lit -crop "${w}x$((bottom - top))+0+$top" +repage ")")
   done
+  counts=$(convert "$WORK/lit.png" -alpha off -colorspace gray -write mpr:lit +delete "${bands[@]}" \
+    -format '%[fx:int(mean * w * h + 0.5)] ' info:)
+  n=0
+  for c in $counts; do printf '%s:%s ' "$n" "$c"; n=$((n + 1)); done
 }
 
 ball_size() {

@@ -43,6 +43,7 @@ scenario_bar() {
   sizes=$(grep -o "layer_surface_v1@[0-9]*\.configure([0-9]*, [0-9]*, [0-9]*)" "$ERR" |
     sed 's/.*(.*, \(.*\), \(.*\))/\1x\2/' | sort -u)
   [ "$sizes" = 1280x720 ] || fail "the backdrop was given ${sizes:-no size}, not the output's 1280x720"
+  grep -q 'get_layer_surface(.*"corvanta-backdrop")' "$ERR" || fail "the backdrop is not named corvanta-backdrop"
   sleep 1
   step "the compositor going ends it with exit code 1"
   stop_sway

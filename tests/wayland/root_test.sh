@@ -1,4 +1,4 @@
-# The display mode on Wayland, "--root": a race on the background layer of every output, each
+# The display mode on Wayland, "--root": a race on the bottom layer of every output, each
 # at its output's size and scale (balls shrunk to their lanes on an output under 352 pixels),
 # under the windows. Pointer moves and keys leave it running; SIGTERM ends it with 0; --speed
 # overrides the stored speed; a host window named keeps it on X. (Outputs that come, change

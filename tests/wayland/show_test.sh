@@ -53,6 +53,9 @@ scenario_pace() {
   local race commits frames full
   race=$(sed -n 's/.*get_layer_surface(new id [^,]*, wl_surface@\([0-9]*\), nil,.*/\1/p' "$ERR" | head -n 1)
   [ -n "$race" ] || fail "no race surface in the protocol log"
+  # Each role names itself, so that a compositor's rules can tell them apart.
+  grep -q "wl_surface@$race, nil, 3, \"corvanta-race\")" "$ERR" &&
+    grep -q ', 3, "corvanta-cover")' "$ERR" || fail "the race and the cover are not named as the README says"
   # Each commit of the race after its first frame request must wait for that request's done.
   awk -v s="wl_surface@$race" '
     index($0, "-> " s ".frame(new id ") {

@@ -4,6 +4,7 @@
 // so a crashed instance never blocks the next.
 // Implements: the single-instance check of every Linux backend, on flock(2).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,19 @@ class InstanceLock {
  private:
   bool another_ = false;
   int fd_ = -1;
+};
+
+// The lock taken at the first question, not before: a run that never asks (a display mode)
+// never holds it, and so never blocks the show nor is blocked by it.
+class OnDemandInstanceLock {
+ public:
+  bool AnotherInstance() const {
+    if (!lock_) lock_.emplace();
+    return lock_->AnotherInstance();
+  }
+
+ private:
+  mutable std::optional<InstanceLock> lock_;
 };
 
 }  // namespace corvanta::linux_services

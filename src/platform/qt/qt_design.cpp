@@ -12,8 +12,8 @@ namespace corvanta::qt {
 Scale Scale::OfScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
-  return {static_cast<Twips>(1440.0 / screen->logicalDotsPerInchX()),
-          static_cast<Twips>(1440.0 / screen->logicalDotsPerInchY())};
+  return {TwipsPerPixelAt(screen->logicalDotsPerInchX()),
+          TwipsPerPixelAt(screen->logicalDotsPerInchY())};
 }
 
 int Scale::PxX(Twips t) const { return TwipsToPixels(t, x); }

@@ -15,9 +15,6 @@
 namespace corvanta::qt {
 namespace {
 
-// Win32's style of a visible top-level popup, as GetWindowLongA reports one before any change.
-constexpr std::int32_t kPopupStyle = static_cast<std::int32_t>(0x80000000u | 0x04000000u);
-
 // Screen savers take the input: no window manager hands the focus to a window it does not
 // manage. Retried for a while, since another client may hold a grab for a moment.
 constexpr int kGrabRetryMs = 50;
@@ -64,8 +61,7 @@ class MainWidget : public QWidget {
 }  // namespace
 
 QtMainForm::QtMainForm(QtToolkit& kit, const Picture& sheet)
-    : style(kPopupStyle),
-      kit_(kit),
+    : kit_(kit),
       sheet_(sheet),
       tmrDown_(kMainDesign.Control("tmrDown").interval_ms,
                [this] { Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); }); }),

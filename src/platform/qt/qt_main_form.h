@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "layout/form_lifecycle.h"
+#include "layout/emulated_window.h"
 #include "layout/forms.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_font_warmup.h"
@@ -40,8 +41,7 @@ class QtMainForm final : public Window, private FormLifecycle::Native {
   // For the window calls.
   QWidget* Widget() const { return widget_.get(); }
   void SetTopmost(bool on);
-  std::int32_t style;
-  Hwnd owner = 0;
+  WindowLongs longs;
 
   // Runs a handler unless the window is gone, then repaints what it changed.
   template <typename Handler>

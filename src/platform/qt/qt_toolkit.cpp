@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "layout/twips.h"
-#include "layout/version.h"
+#include "layout/program_version.h"
 
 namespace corvanta::qt {
 
@@ -28,7 +28,7 @@ Twips QtToolkit::ScreenHeight() const {
 }
 
 Version QtToolkit::App() const {
-  return {CORVANTA_VERSION_MAJOR, CORVANTA_VERSION_MINOR, CORVANTA_VERSION_REVISION};
+  return kProgramVersion;
 }
 
 void QtToolkit::ClipboardClear() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }

@@ -14,6 +14,7 @@
 
 #include "layout/form_lifecycle.h"
 #include "layout/random_source.h"
+#include "layout/emulated_window.h"
 #include "layout/toolkit.h"
 #include "platform/linux/ini_store.h"
 #include "platform/linux/instance_lock.h"
@@ -37,12 +38,7 @@ class QtToolkit : public Toolkit {
   MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
-  // The lock is taken at the first question: a display mode never asks, and so never blocks
-  // the show nor is blocked by it.
-  bool PrevInstance() const override {
-    if (!lock_) lock_.emplace();
-    return lock_->AnotherInstance();
-  }
+  bool PrevInstance() const override { return lock_.AnotherInstance(); }
   Version App() const override;
 
   void ClipboardClear() override;
@@ -78,7 +74,7 @@ class QtToolkit : public Toolkit {
 
   std::string command_;
   Scale scale_;
-  mutable std::optional<linux_services::InstanceLock> lock_;
+  linux_services::OnDemandInstanceLock lock_;
   linux_services::IniStore store_;
   RandomSource random_;
   X11Watch watch_;
@@ -86,7 +82,7 @@ class QtToolkit : public Toolkit {
   QtMainForm* main_form_ = nullptr;
   std::unique_ptr<QWindow> host_;  // the foreign parent of the preview
   WindowCount windows_;
-  int cursor_count_ = 0;
+  CursorCount cursor_count_;
 };
 
 }  // namespace corvanta::qt

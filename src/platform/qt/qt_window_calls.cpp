@@ -14,10 +14,6 @@ namespace corvanta::qt {
 
 using namespace user32;
 
-namespace {
-constexpr std::int32_t WS_VISIBLE = 0x10000000;
-}  // namespace
-
 QtMainForm* QtToolkit::Own(Hwnd hwnd) const {
   if (!main_form_ || hwnd == 0) return nullptr;
   return main_form_->hWnd() == hwnd ? main_form_ : nullptr;
@@ -49,20 +45,14 @@ std::int32_t QtToolkit::SetWindowPos(Hwnd hwnd, Hwnd insert_after, std::int32_t 
 std::int32_t QtToolkit::GetWindowLongA(Hwnd hwnd, std::int32_t index) {
   const QtMainForm* form = Own(hwnd);
   if (!form) return 0;
-  if (index == GWL_STYLE) return form->style | (form->Widget()->isVisible() ? WS_VISIBLE : 0);
-  if (index == GWL_HWNDPARENT) return form->owner;
-  return 0;
+  return form->longs.Get(index, form->Widget()->isVisible());
 }
 
 std::int32_t QtToolkit::SetWindowLongA(Hwnd hwnd, std::int32_t index, std::int32_t value) {
   QtMainForm* form = Own(hwnd);
-  if (!form || (index != GWL_STYLE && index != GWL_HWNDPARENT)) return 0;
   // Recorded only: on X a window is a child by being re-parented (SetParent), and an owner
   // means nothing to a child window.
-  std::int32_t& slot = index == GWL_STYLE ? form->style : form->owner;
-  const std::int32_t previous = slot;
-  slot = index == GWL_STYLE ? value & ~WS_VISIBLE : value;
-  return previous;
+  return form ? form->longs.Set(index, value) : 0;
 }
 
 Hwnd QtToolkit::SetParent(Hwnd child, Hwnd new_parent) {
@@ -99,12 +89,12 @@ std::int32_t QtToolkit::GetClientRect(Hwnd hwnd, Rect32& rect) {
 }
 
 std::int32_t QtToolkit::ShowCursor(std::int32_t show) {
-  const bool was_hidden = cursor_count_ < 0;
-  cursor_count_ += show ? 1 : -1;
-  const bool hidden = cursor_count_ < 0;
+  const bool was_hidden = cursor_count_.Hidden();
+  const std::int32_t count = cursor_count_.Change(show);
+  const bool hidden = cursor_count_.Hidden();
   if (hidden && !was_hidden) QGuiApplication::setOverrideCursor(Qt::BlankCursor);
   if (!hidden && was_hidden) QGuiApplication::restoreOverrideCursor();
-  return cursor_count_;
+  return count;
 }
 
 void QtToolkit::ShowSettingsModal(SettingsFormEvents& events) {

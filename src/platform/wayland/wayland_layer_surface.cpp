@@ -2,92 +2,188 @@
 
 #include <wayland-client.h>
 
+#include <utility>
+
 #include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_shm.h"
+#include "fractional-scale-v1-client-protocol.h"
+#include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
 namespace corvanta::wayland {
 namespace {
 
-LayerSurface& Of(void* data) { return *static_cast<LayerSurface*>(data); }
+LayerSurface& SurfaceFrom(void* data) { return *static_cast<LayerSurface*>(data); }
 
-void OnConfigure(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t w, uint32_t h) {
-  Of(data).OnConfigure(serial, w, h);
+void ConfigureSurface(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t width,
+                      uint32_t height) {
+  SurfaceFrom(data).Configure(serial, width, height);
 }
-void OnClosed(void* data, zwlr_layer_surface_v1*) { Of(data).OnClosed(); }
-const zwlr_layer_surface_v1_listener kLayer = {&OnConfigure, &OnClosed};
+void CloseSurface(void* data, zwlr_layer_surface_v1*) { SurfaceFrom(data).Close(); }
+constexpr zwlr_layer_surface_v1_listener kLayerListener = {.configure = ConfigureSurface,
+                                                           .closed = CloseSurface};
 
-void OnEnter(void* data, wl_surface*, wl_output* output) { Of(data).OnEnter(output); }
-void OnLeave(void*, wl_surface*, wl_output*) {}
-const wl_surface_listener kSurface = {&OnEnter, &OnLeave};
+void EnterOutput(void* data, wl_surface*, wl_output* output) { SurfaceFrom(data).Enter(output); }
+void LeaveOutput(void*, wl_surface*, wl_output*) {}
+constexpr wl_surface_listener kSurfaceListener = {.enter = EnterOutput, .leave = LeaveOutput};
 
-void OnFrame(void* data, wl_callback*, uint32_t) { Of(data).OnFrame(); }
-const wl_callback_listener kFrame = {&OnFrame};
+void PreferScale(void* data, wp_fractional_scale_v1*, uint32_t scale120) {
+  SurfaceFrom(data).SetPreferredScale(scale120);
+}
+constexpr wp_fractional_scale_v1_listener kFractionalScaleListener = {.preferred_scale =
+                                                                          PreferScale};
+
+void EndFrame(void* data, wl_callback*, uint32_t) { SurfaceFrom(data).FrameDone(); }
+constexpr wl_callback_listener kFrameListener = {.done = EndFrame};
 
 constexpr std::uint32_t kAllEdges =
     ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
     ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 
+// What each role asks of the layer shell.
+struct RoleTraits {
+  std::uint32_t layer;
+  std::uint32_t keyboard;
+  bool takes_pointer;
+  const char* name_space;
+};
+
+RoleTraits TraitsOf(Role role) {
+  switch (role) {
+    case Role::kRace:
+      return {ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
+              ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE, true, "corvanta-race"};
+    case Role::kCover:
+      return {ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
+              true, "corvanta-cover"};
+    case Role::kBackdrop:
+      break;
+  }
+  // Not the background layer: a wallpaper program (sway's swaybg) started first hides what
+  // comes after it there.
+  return {ZWLR_LAYER_SHELL_V1_LAYER_BOTTOM, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
+          false, "corvanta-backdrop"};
+}
+
+SurfaceId NextId() {
+  static SurfaceId last = 0;
+  return ++last;
+}
+
 }  // namespace
 
-LayerSurface::LayerSurface(Globals& globals, wl_output* output, bool keyboard, Events events,
-                           bool backdrop)
-    : events_(std::move(events)) {
+LayerSurface::LayerSurface(Globals& globals, Role role, wl_output* output)
+    : globals_(globals), role_(role), id_(NextId()) {
+  const RoleTraits traits = TraitsOf(role);
   surface_ = wl_compositor_create_surface(globals.Compositor());
-  wl_surface_add_listener(surface_, &kSurface, this);
-  if (backdrop) {
+  wl_surface_add_listener(surface_, &kSurfaceListener, this);
+  if (!traits.takes_pointer) {
+    // An empty input region: the pointer passes through to the desktop under it.
     wl_region* none = wl_compositor_create_region(globals.Compositor());
     wl_surface_set_input_region(surface_, none);
     wl_region_destroy(none);
   }
-  layer_ = zwlr_layer_shell_v1_get_layer_surface(
-      globals.LayerShell(), surface_, output,
-      backdrop ? ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND : ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
-      "corvanta");
-  zwlr_layer_surface_v1_add_listener(layer_, &kLayer, this);
+  if (globals.Viewporter()) {
+    viewport_ = wp_viewporter_get_viewport(globals.Viewporter(), surface_);
+    if (globals.FractionalScales()) {
+      fractional_ =
+          wp_fractional_scale_manager_v1_get_fractional_scale(globals.FractionalScales(), surface_);
+      wp_fractional_scale_v1_add_listener(fractional_, &kFractionalScaleListener, this);
+    }
+  }
+  layer_ = zwlr_layer_shell_v1_get_layer_surface(globals.LayerShell(), surface_, output,
+                                                 traits.layer, traits.name_space);
+  zwlr_layer_surface_v1_add_listener(layer_, &kLayerListener, this);
   zwlr_layer_surface_v1_set_size(layer_, 0, 0);
   zwlr_layer_surface_v1_set_anchor(layer_, kAllEdges);
   // -1, not 0: a surface of zone 0 is kept out of the space panels reserve, and a backdrop
   // must lie under them too, as a wallpaper does.
   zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
-  zwlr_layer_surface_v1_set_keyboard_interactivity(
-      layer_, keyboard ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
-                       : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+  zwlr_layer_surface_v1_set_keyboard_interactivity(layer_, traits.keyboard);
   // No buffer yet: the compositor answers with the size to draw at.
   wl_surface_commit(surface_);
 }
 
 LayerSurface::~LayerSurface() {
   if (frame_) wl_callback_destroy(frame_);
+  if (fractional_) wp_fractional_scale_v1_destroy(fractional_);
+  if (viewport_) wp_viewport_destroy(viewport_);
   zwlr_layer_surface_v1_destroy(layer_);
   wl_surface_destroy(surface_);
 }
 
-void LayerSurface::OnConfigure(std::uint32_t serial, std::uint32_t width, std::uint32_t height) {
+SurfaceId LayerSurface::IdOf(wl_surface* surface) {
+  if (!surface) return 0;
+  const auto* ours = static_cast<const LayerSurface*>(wl_surface_get_user_data(surface));
+  return ours ? ours->id_ : 0;
+}
+
+bool LayerSurface::TakeResized() { return std::exchange(resized_, false); }
+
+void LayerSurface::Configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height) {
   zwlr_layer_surface_v1_ack_configure(layer_, serial);
-  const bool changed = static_cast<int>(width) != width_ || static_cast<int>(height) != height_;
+  if (static_cast<int>(width) == width_ && static_cast<int>(height) == height_) return;
   width_ = static_cast<int>(width);
   height_ = static_cast<int>(height);
-  if (changed && events_.configured) events_.configured();
+  resized_ = true;
 }
 
-void LayerSurface::OnEnter(wl_output* output) {
-  output_ = output;
-  if (events_.entered) events_.entered(output);
+void LayerSurface::Enter(wl_output* output) {
+  if (const Output* o = globals_.FindOutput(output)) entered_output_ = o->name;
 }
 
-void LayerSurface::OnFrame() {
+void LayerSurface::SetPreferredScale(std::uint32_t scale120) {
+  if (static_cast<int>(scale120) == preferred_scale120_) return;
+  preferred_scale120_ = static_cast<int>(scale120);
+  resized_ = true;
+}
+
+void LayerSurface::FrameDone() {
   wl_callback_destroy(frame_);
   frame_ = nullptr;
-  if (events_.frame_done) events_.frame_done();
 }
 
-void LayerSurface::OnClosed() {
-  if (events_.closed) events_.closed();
+void LayerSurface::CommitBlack() {
+  if (!Configured()) return;
+  ShmBuffer* black = viewport_ ? globals_.BlackPixel() : nullptr;
+  if (black) {
+    // One pixel stretched over the surface: black looks the same at any size and scale. The
+    // middle one of three by three, so that a compositor filtering at the edges blends black
+    // with black, not with what lies beyond the buffer.
+    SetViewport(true, true);
+  } else {
+    // Fresh memory is black already; one pixel a unit looks the same at any scale.
+    if (!black_ || black_->Width() != width_ || black_->Height() != height_) {
+      black_ = ShmBuffer::Create(globals_.Shm(), width_, height_);
+    }
+    black = black_.get();
+    if (!black) return;
+    if (viewport_) SetViewport(false, false);
+  }
+  wl_surface_set_buffer_scale(surface_, 1);
+  wl_surface_attach(surface_, black->Buffer(), 0, 0);
+  wl_surface_damage_buffer(surface_, 0, 0, black->Width(), black->Height());
+  wl_surface_commit(surface_);
 }
 
-void LayerSurface::Attach(ShmBuffer& b, int scale) {
-  wl_surface_set_buffer_scale(surface_, scale);
+void LayerSurface::SetViewport(bool middle_pixel, bool sized) {
+  if (middle_pixel != viewport_middle_) {
+    const wl_fixed_t at = wl_fixed_from_int(middle_pixel ? 1 : -1);
+    wp_viewport_set_source(viewport_, at, at, at, at);
+    viewport_middle_ = middle_pixel;
+  }
+  const int width = sized ? width_ : -1, height = sized ? height_ : -1;
+  if (width != viewport_width_ || height != viewport_height_) {
+    wp_viewport_set_destination(viewport_, width, height);
+    viewport_width_ = width, viewport_height_ = height;
+  }
+}
+
+void LayerSurface::Attach(ShmBuffer& b, BufferFit fit) {
+  // A viewport set for black would stretch the race; one for a fractional scale gives the
+  // surface its logical size.
+  if (viewport_) SetViewport(false, fit.viewport);
+  wl_surface_set_buffer_scale(surface_, fit.viewport ? 1 : fit.scale);
   wl_surface_attach(surface_, b.Buffer(), 0, 0);
   b.busy = true;
 }
@@ -96,11 +192,12 @@ void LayerSurface::Damage(int x, int y, int width, int height) {
   wl_surface_damage_buffer(surface_, x, y, width, height);
 }
 
-void LayerSurface::Finish(bool frame) {
-  if (frame && !frame_) {
+void LayerSurface::FinishFrame(Micros now) {
+  if (!frame_) {
     frame_ = wl_surface_frame(surface_);
-    wl_callback_add_listener(frame_, &kFrame, this);
+    wl_callback_add_listener(frame_, &kFrameListener, this);
   }
+  committed_at_ = now;
   wl_surface_commit(surface_);
 }
 

@@ -11,35 +11,19 @@
 
 namespace corvanta::wayland {
 
-Loop::Loop(wl_display* display) : display_(display) {}
-
 Loop::Micros Loop::Now() {
   timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return Micros{ts.tv_sec} * 1'000'000 + ts.tv_nsec / 1000;
 }
 
-void Loop::RunLater() {
-  while (!later_.empty()) {
-    std::vector<std::function<void()>> now;
-    now.swap(later_);
-    for (auto& f : now) f();
-  }
-}
-
-bool Loop::Dispatch() {
-  if (wl_display_dispatch_pending(display_) < 0) return false;
-  RunLater();
-  return true;
-}
-
-Loop::End Loop::Run(const Work& work) {
+Loop::End Loop::Run(Work& work) {
   for (;;) {
-    if (!Dispatch()) return End::kDisplayLost;
-    if (work.done()) return End::kDone;
-    while (wl_display_prepare_read(display_) != 0) {
-      if (!Dispatch()) return End::kDisplayLost;
-    }
+    if (wl_display_dispatch_pending(display_) < 0) return End::kDisplayLost;
+    work.Update(Now());
+    if (work.Done()) return End::kDone;
+    // Events queued meanwhile are dispatched and acted on first.
+    if (wl_display_prepare_read(display_) != 0) continue;
     // A full socket buffer is waited out in the poll below, never by blocking here.
     short display_events = POLLIN;
     if (wl_display_flush(display_) < 0) {
@@ -50,7 +34,7 @@ Loop::End Loop::Run(const Work& work) {
       display_events |= POLLOUT;
     }
     int timeout = -1;
-    if (const auto next = work.next()) {
+    if (const auto next = work.NextWake()) {
       const Micros wait = std::max<Micros>(*next - Now(), 0);
       timeout = static_cast<int>(std::min<Micros>((wait + 999) / 1000, 60'000));
     }
@@ -70,9 +54,6 @@ Loop::End Loop::Run(const Work& work) {
     if (n > 0 && (fds[1].revents & POLLIN) && linux_services::TakeStopSignals()) {
       return End::kSignal;
     }
-    if (!Dispatch()) return End::kDisplayLost;
-    work.due(Now());
-    RunLater();
   }
 }
 

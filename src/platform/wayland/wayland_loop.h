@@ -1,12 +1,11 @@
 #pragma once
-// The show's one loop: poll over the display's descriptor, the stop signals' pipe (SIGTERM,
-// SIGINT) and the next deadline its owner names. It never spins: with no deadline it sleeps
-// until the compositor or a signal says something.
+// The program's one loop: poll over the display's descriptor, the stop signals' pipe (SIGTERM,
+// SIGINT) and the next deadline its owner names. After every dispatch the owner acts on what
+// the listeners recorded; that is the only place anything is made, destroyed or drawn. It
+// never spins: with no deadline it sleeps until the compositor or a signal says something.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <vector>
 
 struct wl_display;
 
@@ -17,31 +16,32 @@ class Loop {
   using Micros = std::int64_t;
   enum class End { kDone, kSignal, kDisplayLost };
 
-  struct Work {
-    std::function<bool()> done;                   // leave the loop
-    std::function<std::optional<Micros>()> next;  // the next deadline, if any
-    std::function<void(Micros)> due;              // the deadlines that have come
+  // What the loop runs.
+  class Work {
+   public:
+    // Acts on what the compositor said and on the deadlines that have come.
+    virtual void Update(Micros now) = 0;
+    // Leave the loop.
+    virtual bool Done() const = 0;
+    // The next deadline, if any.
+    virtual std::optional<Micros> NextWake() const = 0;
+
+   protected:
+    ~Work() = default;
   };
 
   // Once the stop signals are caught (linux_services::CatchStopSignals), SIGTERM and SIGINT
   // end the loop.
-  explicit Loop(wl_display* display);
+  explicit Loop(wl_display* display) : display_(display) {}
   Loop(const Loop&) = delete;
   Loop& operator=(const Loop&) = delete;
 
-  End Run(const Work& work);
-  // Runs f once the events in hand have been handled: for what must not happen inside a
-  // listener of the object it destroys.
-  void Later(std::function<void()> f) { later_.push_back(std::move(f)); }
+  End Run(Work& work);
 
   static Micros Now();
 
  private:
-  bool Dispatch();  // false: the display is gone
-  void RunLater();
-
   wl_display* display_;
-  std::vector<std::function<void()>> later_;
 };
 
 }  // namespace corvanta::wayland

@@ -7,16 +7,16 @@
 
 namespace corvanta::wayland {
 
-FramePacer WaylandMainForm::TimersPacer() {
-  return FramePacer({kMainDesign.Control("tmrDown").interval_ms,
+TimerGrid WaylandMainForm::DesignedTimers() {
+  return TimerGrid({kMainDesign.Control("tmrDown").interval_ms,
                      kMainDesign.Control("tmrRight").interval_ms});
 }
 
 WaylandMainForm::WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, const Picture& sheet,
-                                 FramePacer& pacer, RaceView& view)
+                                 TimerGrid& timers, RaceView& view)
     : kit_(kit),
       sheet_(sheet),
-      pacer_(pacer),
+      timers_(timers),
       view_(view),
       picBox_(kit.TwipsPerPixelX(), kit.TwipsPerPixelY(), kMainDesign.Control("picBox").width,
               kMainDesign.Control("picBox").height),
@@ -24,7 +24,7 @@ WaylandMainForm::WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, cons
       tmrRight_(kMainDesign.Control("tmrRight").interval_ms),
       lifecycle_(windows, *this) {
   // Both timers run from creation, as designed.
-  pacer_.Start(Loop::Now());
+  timers_.Start(Loop::Now());
   Refit(kit.CurrentScreen());
 }
 
@@ -32,7 +32,8 @@ void WaylandMainForm::Refit(const Screen& screen) {
   picBox_.SetTwipsPerPixel(screen.TwipsPerPixel(), screen.TwipsPerPixel());
   // The caption's points are drawn in the output's own pixels, as the balls are.
   const ControlDesign& label = kMainDesign.Control("Label1");
-  caption_raster_ = std::make_unique<CaptionRaster>(*label.font, 96.0 / 72.0 * screen.scale);
+  caption_raster_ =
+      std::make_unique<linux_services::CaptionRaster>(*label.font, 96.0 / 72.0 * screen.scale);
   label1_.changed = true;
 }
 
@@ -50,7 +51,7 @@ MainControls WaylandMainForm::Controls() {
 Hwnd WaylandMainForm::hWnd() const { return WaylandToolkit::kOwnHwnd; }
 
 void WaylandMainForm::Tick(std::int64_t now) {
-  pacer_.RunDue(now, [this](std::size_t timer) {
+  timers_.RunDue(now, view_.StallLimit(), [this](std::size_t timer) {
     if (timer == 0) {
       Deliver([](MainFormEvents& ev) { ev.tmrDown_Timer(); });
     } else {
@@ -61,7 +62,7 @@ void WaylandMainForm::Tick(std::int64_t now) {
 
 void WaylandMainForm::Show() {
   // Drawing the first frame took time since the timers were made: start both over, together.
-  pacer_.Start(Loop::Now());
+  timers_.Start(Loop::Now());
   Present();
 }
 
@@ -70,7 +71,6 @@ void WaylandMainForm::Present() {
   if (!image.Changed().Empty()) {
     for (const PixelRect& r : image.Changed().Items()) view_.Changed(r);
     image.ClearChanged();
-    pacer_.Changed();
   }
   if (label1_.changed) {
     label1_.changed = false;
@@ -84,11 +84,10 @@ void WaylandMainForm::Present() {
       caption_raster_->Draw(label1_.caption, fore, back, b.Pixels(), b.Width() * 4, b.Width(),
                             b.Height(), at);
     });
-    pacer_.Changed();
   }
   view_.Flush(image);
 }
 
-void WaylandMainForm::Destroy() { pacer_.Stop(); }
+void WaylandMainForm::Destroy() { timers_.Stop(); }
 
 }  // namespace corvanta::wayland

@@ -1,6 +1,6 @@
 #pragma once
 // frmMain on Wayland: its controls in memory (the persistent picture, the caption's state, the
-// two timers on the frame pacer) shown through the race's surface. Input and ticks go to the
+// two timers on a timer grid) shown through the race's surface. Input and ticks go to the
 // bound handlers through the lifecycle every backend shares; after each, what the picture
 // records as changed goes to the surface, which commits at the compositor's pace.
 
@@ -13,8 +13,8 @@
 #include "layout/form_lifecycle.h"
 #include "layout/forms.h"
 #include "layout/picture_box.h"
-#include "platform/wayland/wayland_caption.h"
-#include "platform/wayland/wayland_frame_pacer.h"
+#include "platform/linux/caption_raster.h"
+#include "layout/timer_grid.h"
 #include "platform/wayland/wayland_race_view.h"
 
 namespace corvanta::wayland {
@@ -37,9 +37,9 @@ class WaylandLabel final : public Label {
 class WaylandMainForm final : public Window, private FormLifecycle::Native {
  public:
   WaylandMainForm(WaylandToolkit& kit, WindowCount& windows, const Picture& sheet,
-                  FramePacer& pacer, RaceView& view);
-  // The pacer the form's two timers tick on, in the order the form makes them.
-  static FramePacer TimersPacer();
+                  TimerGrid& timers, RaceView& view);
+  // The grid the form's two timers tick on, in the order the form makes them.
+  static TimerGrid DesignedTimers();
 
   MainControls Controls();
   void Bind(MainFormEvents& events) { lifecycle_.Bind(events); }
@@ -72,14 +72,14 @@ class WaylandMainForm final : public Window, private FormLifecycle::Native {
 
   WaylandToolkit& kit_;
   const Picture& sheet_;
-  FramePacer& pacer_;
+  TimerGrid& timers_;
   RaceView& view_;
   std::string caption_;
   PictureBox picBox_;
   WaylandLabel label1_;
   FixedTimer tmrDown_;
   FixedTimer tmrRight_;
-  std::unique_ptr<CaptionRaster> caption_raster_;
+  std::unique_ptr<linux_services::CaptionRaster> caption_raster_;
   PixelRect caption_box_;
   FormLifecycle lifecycle_;
 };

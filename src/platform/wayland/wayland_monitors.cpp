@@ -1,77 +1,63 @@
 #include "platform/wayland/wayland_monitors.h"
 
-#include <wayland-client.h>
+#include <cmath>
+#include <memory>
 
-#include <array>
-
-#include "platform/wayland/wayland_loop.h"
+#include "platform/wayland/wayland_globals.h"
 
 namespace corvanta::wayland {
 
 void WaylandMonitors::FollowRace() {
-  if (const Output* race = race_output_ ? globals_.Find(race_output_) : nullptr) {
-    origin_x_ = race->x, origin_y_ = race->y;
+  if (const Output* race = globals_.OutputHolding(race_)) {
+    origin_x_ = race->description.Layout().x, origin_y_ = race->description.Layout().y;
   }
 }
 
-Monitor WaylandMonitors::Of(const Output& o) const {
-  const int s = race_scale_;
-  return {(o.x - origin_x_) * s, (o.y - origin_y_) * s, o.width * s, o.height * s,
-          o.output == race_output_};
+Monitor WaylandMonitors::MonitorOf(const Output& o) const {
+  const OutputLayout& l = o.description.Layout();
+  const auto pixels = [this](int logical) {
+    return static_cast<std::int32_t>(std::lround(logical * race_scale_));
+  };
+  return {pixels(l.x - origin_x_), pixels(l.y - origin_y_), pixels(l.width), pixels(l.height),
+          &o == globals_.OutputHolding(race_)};
 }
 
 std::vector<Monitor> WaylandMonitors::List() const {
   std::vector<Monitor> monitors;
-  for (const Output* o : globals_.Outputs()) monitors.push_back(Of(*o));
+  for (const Output* o : globals_.Outputs()) monitors.push_back(MonitorOf(*o));
   return monitors;
 }
 
 CoverId WaylandMonitors::MakeCover(const Monitor& area) {
   Output* output = nullptr;
   for (Output* o : globals_.Outputs()) {
-    const Monitor m = Of(*o);
+    const Monitor m = MonitorOf(*o);
     if (m.left == area.left && m.top == area.top && m.width == area.width &&
         m.height == area.height) {
       output = o;
     }
   }
-  const CoverId id = next_++;
   // No such output (any more): nothing to cover, and nothing to remove later.
-  if (!output) return id;
-  Cover& c = covers_[id];
-  c.output = output;
-  LayerSurface::Events events;
-  events.configured = [this, id] {
-    const auto it = covers_.find(id);
-    if (it != covers_.end()) Paint(it->second);
-  };
-  // Its output went: the cover goes with it, once the compositor's word on it is handled.
-  events.closed = [this, id] { loop_.Later([this, id] { RemoveCover(id); }); };
-  c.surface = std::make_unique<LayerSurface>(globals_, output->output, false, std::move(events));
+  if (!output) return 0;
+  auto cover = std::make_unique<LayerSurface>(globals_, Role::kCover, output->output);
+  const CoverId id = cover->Id();
+  globals_.AddSurface(std::move(cover), output);
   return id;
 }
 
-void WaylandMonitors::Paint(Cover& c) {
-  // Black at one pixel a unit looks the same at any scale, and fresh memory is black already.
-  c.black = ShmBuffer::Create(globals_.Shm(), c.surface->Width(), c.surface->Height());
-  if (!c.black) return;
-  const std::array<PixelRect, 1> all{PixelRect{0, 0, c.black->Width(), c.black->Height()}};
-  c.surface->Commit(*c.black, 1, all, false);
-}
-
 void WaylandMonitors::RemoveCover(CoverId cover) {
-  const auto it = covers_.find(cover);
-  if (it == covers_.end()) return;
-  if (surface_gone_) surface_gone_(it->second.surface->Surface());
-  covers_.erase(it);
+  const LayerSurface* s = globals_.FindSurface(cover);
+  if (s && s->SurfaceRole() == Role::kCover) globals_.RemoveSurface(cover);
 }
 
-void WaylandMonitors::OutputGoing(const Output& output) {
-  std::vector<CoverId> gone;
-  for (const auto& [id, c] : covers_) {
-    if (c.output == &output) gone.push_back(id);
+void WaylandMonitors::Update() {
+  for (LayerSurface* cover : globals_.Surfaces(Role::kCover)) {
+    if (cover->Closed()) {
+      globals_.RemoveSurface(cover->Id());
+    } else if (cover->TakeResized()) {
+      cover->CommitBlack();
+    }
   }
-  for (const CoverId id : gone) RemoveCover(id);
 }
 
 void WaylandMonitors::OutputsChanged() {
@@ -79,19 +65,13 @@ void WaylandMonitors::OutputsChanged() {
   if (listener_) listener_->Monitors_Changed();
 }
 
-CoverEvents* WaylandMonitors::CoverOf(wl_surface* surface, double& x, double& y) const {
-  for (const auto& [id, c] : covers_) {
-    if (c.surface && c.surface->Surface() == surface) {
-      const Monitor m = Of(*c.output);
-      x = m.left, y = m.top;
-      return listener_;
-    }
-  }
-  return nullptr;
-}
-
-void WaylandMonitors::ForEachSurface(const std::function<void(wl_surface*)>& f) const {
-  for (const auto& [id, c] : covers_) f(c.surface->Surface());
+CoverEvents* WaylandMonitors::CoverAt(SurfaceId surface, double& x, double& y) const {
+  const LayerSurface* s = globals_.FindSurface(surface);
+  const Output* o = globals_.OutputHolding(surface);
+  if (!s || !o || s->SurfaceRole() != Role::kCover) return nullptr;
+  const Monitor m = MonitorOf(*o);
+  x = m.left, y = m.top;
+  return listener_;
 }
 
 }  // namespace corvanta::wayland

@@ -7,8 +7,8 @@
 namespace corvanta::wayland {
 namespace {
 
-void OnRelease(void* data, wl_buffer*) { static_cast<ShmBuffer*>(data)->busy = false; }
-const wl_buffer_listener kBuffer = {&OnRelease};
+void ReleaseBuffer(void* data, wl_buffer*) { static_cast<ShmBuffer*>(data)->busy = false; }
+constexpr wl_buffer_listener kBufferListener = {.release = ReleaseBuffer};
 
 }  // namespace
 
@@ -37,7 +37,7 @@ std::unique_ptr<ShmBuffer> ShmBuffer::Create(wl_shm* shm, int width, int height)
   b->bytes_ = bytes;
   b->width_ = width;
   b->height_ = height;
-  wl_buffer_add_listener(b->buffer_, &kBuffer, b.get());
+  wl_buffer_add_listener(b->buffer_, &kBufferListener, b.get());
   return b;
 }
 
@@ -45,34 +45,6 @@ ShmBuffer::~ShmBuffer() {
   // Allowed while the compositor still holds it: the memory is never used again by us.
   if (buffer_) wl_buffer_destroy(buffer_);
   if (pixels_) munmap(pixels_, bytes_);
-}
-
-void BufferRing::Size(wl_shm* shm, int width, int height) {
-  shm_ = shm;
-  if (width == width_ && height == height_) return;
-  width_ = width;
-  height_ = height;
-  for (auto& b : buffers_) b.reset();
-}
-
-void BufferRing::Stale(const PixelRect& r) {
-  for (auto& b : buffers_) {
-    if (b) b->stale.Add(r);
-  }
-}
-
-ShmBuffer* BufferRing::Free(const RectList& fresh_stale) {
-  for (auto& b : buffers_) {
-    if (b && !b->busy) return b.get();
-  }
-  for (auto& b : buffers_) {
-    if (b) continue;
-    b = ShmBuffer::Create(shm_, width_, height_);
-    if (!b) return nullptr;
-    for (const PixelRect& r : fresh_stale.Items()) b->stale.Add(r);
-    return b.get();
-  }
-  return nullptr;
 }
 
 }  // namespace corvanta::wayland

@@ -28,7 +28,7 @@ class ShmBuffer {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  bool busy = false;  // the compositor holds it
+  bool busy = false;  // the compositor holds it: set at attach, cleared at its release
   RectList stale;     // where it differs from what it should show
 
  private:
@@ -41,23 +41,50 @@ class ShmBuffer {
   int height_ = 0;
 };
 
-class BufferRing {
+// Up to three buffers of one size for a surface, each behind the picture where it says. Buffer
+// is ShmBuffer in the program: Create(shm, width, height), with busy and stale as above.
+template <typename Buffer>
+class BasicBufferRing {
  public:
   static constexpr std::size_t kMost = 3;
 
   // Drops every buffer when the size changes.
-  void Size(wl_shm* shm, int width, int height);
+  void Size(wl_shm* shm, int width, int height) {
+    shm_ = shm;
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    for (auto& b : buffers_) b.reset();
+  }
   // r changed in the picture: every buffer is behind there now.
-  void Stale(const PixelRect& r);
+  void Stale(const PixelRect& r) {
+    for (auto& b : buffers_) {
+      if (b) b->stale.Add(r);
+    }
+  }
   // A buffer the compositor does not hold, made if need be (a new one is black, so behind
   // only where the picture is not: fresh_stale says where); nullptr when all are held.
-  ShmBuffer* Free(const RectList& fresh_stale);
+  Buffer* Free(const RectList& fresh_stale) {
+    for (auto& b : buffers_) {
+      if (b && !b->busy) return b.get();
+    }
+    for (auto& b : buffers_) {
+      if (b) continue;
+      b = Buffer::Create(shm_, width_, height_);
+      if (!b) return nullptr;
+      for (const PixelRect& r : fresh_stale.Items()) b->stale.Add(r);
+      return b.get();
+    }
+    return nullptr;
+  }
 
  private:
   wl_shm* shm_ = nullptr;
   int width_ = 0;
   int height_ = 0;
-  std::array<std::unique_ptr<ShmBuffer>, kMost> buffers_;
+  std::array<std::unique_ptr<Buffer>, kMost> buffers_;
 };
+
+using BufferRing = BasicBufferRing<ShmBuffer>;
 
 }  // namespace corvanta::wayland

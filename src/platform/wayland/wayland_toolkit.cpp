@@ -5,16 +5,11 @@
 #include "platform/wayland/wayland_toolkit.h"
 
 #include "layout/twips.h"
-#include "layout/version.h"
+#include "layout/program_version.h"
 
 namespace corvanta::wayland {
 
 using namespace user32;
-
-namespace {
-// Win32's style of a visible top-level popup, as GetWindowLongA reports one before any change.
-constexpr std::int32_t kPopupStyle = static_cast<std::int32_t>(0x80000000u | 0x10000000u);
-}  // namespace
 
 Twips WaylandToolkit::ScreenWidth() const {
   return PixelsToTwips(screen_.width, screen_.TwipsPerPixel());
@@ -25,7 +20,7 @@ Twips WaylandToolkit::ScreenHeight() const {
 }
 
 Version WaylandToolkit::App() const {
-  return {CORVANTA_VERSION_MAJOR, CORVANTA_VERSION_MINOR, CORVANTA_VERSION_REVISION};
+  return kProgramVersion;
 }
 
 std::int32_t WaylandToolkit::SetWindowPos(Hwnd hwnd, Hwnd, std::int32_t, std::int32_t,
@@ -34,32 +29,25 @@ std::int32_t WaylandToolkit::SetWindowPos(Hwnd hwnd, Hwnd, std::int32_t, std::in
 }
 
 std::int32_t WaylandToolkit::GetWindowLongA(Hwnd hwnd, std::int32_t index) {
-  if (hwnd != kOwnHwnd) return 0;
-  if (index == GWL_STYLE) return style_ | kPopupStyle;
-  if (index == GWL_HWNDPARENT) return owner_;
-  return 0;
+  // The surface is shown from the start to the end.
+  return hwnd == kOwnHwnd ? longs_.Get(index, true) : 0;
 }
 
 std::int32_t WaylandToolkit::SetWindowLongA(Hwnd hwnd, std::int32_t index, std::int32_t value) {
-  if (hwnd != kOwnHwnd || (index != GWL_STYLE && index != GWL_HWNDPARENT)) return 0;
-  std::int32_t& slot = index == GWL_STYLE ? style_ : owner_;
-  const std::int32_t previous = slot;
-  slot = value;
-  return previous;
+  return hwnd == kOwnHwnd ? longs_.Set(index, value) : 0;
 }
 
 // No surface of another program can be a parent here.
 Hwnd WaylandToolkit::SetParent(Hwnd, Hwnd) { return 0; }
 
 std::int32_t WaylandToolkit::GetClientRect(Hwnd hwnd, Rect32& rect) {
-  if (hwnd != kOwnHwnd) return 0;
+  if (hwnd != kOwnHwnd && !(hosted_ && hwnd == kHostHwnd)) return 0;
   rect = {0, 0, screen_.width, screen_.height};
   return 1;
 }
 
 std::int32_t WaylandToolkit::ShowCursor(std::int32_t show) {
-  cursor_count_ += show ? 1 : -1;
-  return cursor_count_;
+  return cursor_count_.Change(show);
 }
 
 }  // namespace corvanta::wayland

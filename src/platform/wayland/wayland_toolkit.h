@@ -1,7 +1,7 @@
 #pragma once
 // Wayland backend of the seam, for the show ("/S") on compositors with the wlr layer shell.
 // Implements: the screen (the race's output in its own pixels; twips per pixel = 15 / its
-//   integer scale), process services (arguments, the shared instance lock, version), the INI
+//   scale, fractional where the compositor tells one), process services (arguments, the shared instance lock, version), the INI
 //   store, the window calls on the race surface, the cursor count, and the outputs with their
 //   black covers (wayland_monitors.h).
 // Lacks: the clipboard (on Wayland the show leaves it alone: no preview exists here to leave a
@@ -14,31 +14,43 @@
 #include <string>
 
 #include "layout/random_source.h"
+#include "layout/emulated_window.h"
 #include "layout/toolkit.h"
+#include "layout/twips.h"
 #include "platform/linux/ini_store.h"
 #include "platform/linux/instance_lock.h"
 
 namespace corvanta::wayland {
 
-// The race's output as the show sees it: its size in buffer pixels and its scale.
+// The race's output as the show sees it: its size in the buffer's pixels, which are the
+// output's own, and its scale, buffer pixels to a logical unit.
 struct Screen {
   int width = 0;
   int height = 0;
-  int scale = 1;
-  Twips TwipsPerPixel() const { return 15.0f / static_cast<float>(scale); }
+  double scale = 1;
+  // Drawn at buffer scale 1 and sized by the viewport: a fractional scale. Else scale is an
+  // integer, the buffer's.
+  bool fractional = false;
+  // An output of scale s has s times as many pixels to the inch as one of 96: at 1.5, a move
+  // of 45 twips is 3 logical pixels, as at any other scale.
+  Twips TwipsPerPixel() const { return TwipsPerPixelAt(96.0 * scale); }
+  bool operator==(const Screen&) const = default;
 };
 
 class WaylandToolkit : public Toolkit {
  public:
-  // The show window's handle: the window calls know no other.
+  // The race window's handle.
   static constexpr Hwnd kOwnHwnd = 1;
+  // The display mode's host window: the backdrop, as large as the race window itself.
+  static constexpr Hwnd kHostHwnd = 2;
 
-  WaylandToolkit(std::string command, MonitorService& monitors)
-      : command_(std::move(command)), monitors_(monitors) {}
+  // hosted: the race window is a display mode's, in kHostHwnd; else the show's, alone.
+  WaylandToolkit(std::string command, MonitorService& monitors, bool hosted)
+      : command_(std::move(command)), monitors_(monitors), hosted_(hosted) {}
 
   void SetScreen(const Screen& screen) { screen_ = screen; }
   const Screen& CurrentScreen() const { return screen_; }
-  bool CursorHidden() const { return cursor_count_ < 0; }
+  bool CursorHidden() const { return cursor_count_.Hidden(); }
 
   Twips ScreenWidth() const override;
   Twips ScreenHeight() const override;
@@ -47,10 +59,7 @@ class WaylandToolkit : public Toolkit {
   MonitorService* Monitors() override { return &monitors_; }
 
   std::string Command() const override { return command_; }
-  bool PrevInstance() const override {
-    if (!lock_) lock_.emplace();
-    return lock_->AnotherInstance();
-  }
+  bool PrevInstance() const override { return lock_.AnotherInstance(); }
   Version App() const override;
 
   void ClipboardClear() override {}
@@ -76,13 +85,13 @@ class WaylandToolkit : public Toolkit {
  private:
   std::string command_;
   MonitorService& monitors_;
+  bool hosted_;
   Screen screen_;
-  mutable std::optional<linux_services::InstanceLock> lock_;
+  linux_services::OnDemandInstanceLock lock_;
   linux_services::IniStore store_;
   RandomSource random_;
-  std::int32_t style_ = 0;
-  std::int32_t owner_ = 0;
-  int cursor_count_ = 0;
+  WindowLongs longs_;
+  CursorCount cursor_count_;
 };
 
 }  // namespace corvanta::wayland

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "layout/twips.h"
 #include "win32_settings_dialog.h"
 
 namespace corvanta::win32 {
@@ -19,9 +20,9 @@ Metrics ReadMetrics() {
   const int dpi_x = GetDeviceCaps(screen, LOGPIXELSX);
   const int dpi_y = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  if (dpi_x > 0) m.tpp_x = 1440.0f / static_cast<float>(dpi_x);
+  if (dpi_x > 0) m.tpp_x = TwipsPerPixelAt(dpi_x);
   if (dpi_y > 0) {
-    m.tpp_y = 1440.0f / static_cast<float>(dpi_y);
+    m.tpp_y = TwipsPerPixelAt(dpi_y);
     m.dpi_y = dpi_y;
   }
   m.screen_w_px = GetSystemMetrics(SM_CXSCREEN);

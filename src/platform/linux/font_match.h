@@ -7,7 +7,7 @@
 
 #include "layout/designs.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 
 enum class Hinting { kNone, kLight, kFull };
 
@@ -26,4 +26,4 @@ FontMatch MatchFont(const FontDesign& font, double pixel_size);
 // a file that is no longer on disk).
 FontMatch MatchFallbackFont(double pixel_size);
 
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services

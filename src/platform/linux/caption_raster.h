@@ -1,7 +1,7 @@
 #pragma once
-// The winner's caption on Wayland, where no toolkit draws labels: one line of text rasterised
-// with FreeType in the face fontconfig picks, placed as a Qt label aligned left and top places
-// it on X (no margin, no indent, baseline at the rounded ascent), so that both programs show
+// The winner's caption where no toolkit draws labels (the Wayland backend): one line of text
+// rasterised with FreeType in the face fontconfig picks, placed as a Qt label aligned left and
+// top places it on X (no margin, no indent, baseline at the rounded ascent), so that both programs show
 // the same caption.
 //
 // Implements: a designed font resolved as Qt resolves it (thickened as Qt does when bold is
@@ -23,11 +23,11 @@
 #include "layout/designs.h"
 #include "layout/pixel_rect.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 
 class CaptionRaster {
  public:
-  // pixels_per_point is 96 / 72 on a plain output and s times that on one of integer scale s.
+  // pixels_per_point is 96 / 72 on a plain output and s times that on one of scale s.
   CaptionRaster(const FontDesign& font, double pixels_per_point);
   ~CaptionRaster();
   CaptionRaster(const CaptionRaster&) = delete;
@@ -62,4 +62,4 @@ class CaptionRaster {
   std::vector<std::uint8_t> coverage_;
 };
 
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "layout/designs.h"
-#include "platform/wayland/wayland_caption.h"
+#include "platform/linux/caption_raster.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 namespace {
 
 constexpr std::uint32_t kGuard = 0x00123456u;
@@ -128,4 +128,4 @@ TEST(CaptionRasterNoFont, FillsTheBoxWithoutText) {
 }
 
 }  // namespace
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services

@@ -1,11 +1,11 @@
-#include "platform/wayland/wayland_font_match.h"
+#include "platform/linux/font_match.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
 #include <string>
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 namespace {
 
 struct ConfigFree {
@@ -76,4 +76,4 @@ FontMatch MatchFallbackFont(double pixel_size) {
   return Match(pattern.get(), pixel_size);
 }
 
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services

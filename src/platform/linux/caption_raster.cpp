@@ -1,4 +1,4 @@
-#include "platform/wayland/wayland_caption.h"
+#include "platform/linux/caption_raster.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/wayland/wayland_font_match.h"
+#include "platform/linux/font_match.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 
 struct CaptionRaster::Face {
   FT_Library library = nullptr;
@@ -223,4 +223,4 @@ void CaptionRaster::Rasterise(std::string_view text, PixelRect part) {
   }
 }
 
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services

@@ -18,9 +18,9 @@
 #include "layout/designs.h"
 #include "layout/twips.h"
 #include "platform/qt/qt_design.h"
-#include "platform/wayland/wayland_caption.h"
+#include "platform/linux/caption_raster.h"
 
-namespace corvanta::wayland {
+namespace corvanta::linux_services {
 namespace {
 
 const ControlDesign& Label1() { return kMainDesign.Control("Label1"); }
@@ -188,4 +188,4 @@ TEST(CaptionVsQtReference, IsTheProgramsLabelInTheSameFile) {
 }
 
 }  // namespace
-}  // namespace corvanta::wayland
+}  // namespace corvanta::linux_services
