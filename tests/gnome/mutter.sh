@@ -70,7 +70,15 @@ stop_mutter() {
   wait "$MUTTER" 2>/dev/null || true
 }
 
-shot() { as_user /usr/bin/python3 "$WORK/bin/screencast.py" "$2" >"$SHOTS/$1.png" || fail "no picture of $2"; }
+# A monitor where nothing moves may send no frame to a new stream in time: tried thrice.
+shot() {
+  local i
+  for i in 1 2 3; do
+    as_user /usr/bin/python3 "$WORK/bin/screencast.py" "$2" >"$SHOTS/$1.png" 2>"$WORK/shot.err" &&
+      return 0
+  done
+  fail "no picture of $2: $(tail -n 1 "$WORK/shot.err")"
+}
 output_size() { tr x ' ' <<<"${MONITORS[${1#Meta-}]}"; }
 gnome_input() {
   as_user /usr/bin/python3 "$WORK/bin/remote_input.py" "$@" 2>"$WORK/input.err" ||

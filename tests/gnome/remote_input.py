@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Input as a user at the machine makes it, through mutter's RemoteDesktop, in the order given:
 remote_input.py key CODE | move DX DY ...  (evdev key codes, pressed and released; relative
-pointer motion in logical pixels). The first key of a new session is lost, so a Shift goes
-first."""
+pointer motion in logical pixels). A headless mutter's seat gets a keyboard at a remote
+session's first key, which no client has taken up yet: a Shift goes first, and the clients are
+given time to take the keyboard up before the keys that count."""
 import sys
 import time
 
@@ -15,6 +16,7 @@ session = dbus.Interface(bus.get_object(NAME, desktop.CreateSession()), NAME + "
 session.Start()
 session.NotifyKeyboardKeycode(dbus.UInt32(42), True)
 session.NotifyKeyboardKeycode(dbus.UInt32(42), False)
+time.sleep(0.5)
 args = sys.argv[1:]
 while args:
     if args[0] == "key":

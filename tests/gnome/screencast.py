@@ -30,11 +30,18 @@ loop.run()
 if not nodes:
     sys.exit("screencast.py: no stream of " + sys.argv[1])
 # The first buffers of a new stream may come before the monitor's picture: the last is kept.
+# A monitor where nothing moves sends its picture once, so the wait for more is short.
 with tempfile.TemporaryDirectory(dir=os.environ.get("XDG_RUNTIME_DIR")) as folder:
     pipeline = ["gst-launch-1.0", "-q", "pipewiresrc", f"path={nodes[0]}", "num-buffers=3", "!",
                 "videoconvert", "!", "pngenc", "snapshot=false", "!", "multifilesink",
                 f"location={folder}/%d.png"]
-    rc = subprocess.run(pipeline, timeout=30, check=False).returncode
+    with subprocess.Popen(pipeline) as gst:
+        try:
+            rc = gst.wait(timeout=4)
+        except subprocess.TimeoutExpired:
+            gst.terminate()
+            gst.wait()
+            rc = 0
     session.Stop()
     frames = sorted(glob.glob(folder + "/*.png"), key=lambda f: int(os.path.basename(f)[:-4]))
     if rc != 0 or not frames:

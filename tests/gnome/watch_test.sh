@@ -1,7 +1,5 @@
-# The idle watch on mutter, through GNOME's idle monitor on the session bus. mutter has no
-# layer shell, so today the show goes to XWayland where a session has it (scenario
-# show_on_xwayland) and refuses where it has not: the watch logs each show that failed, and
-# that line tells a show began.
+# The idle watch on mutter, through GNOME's idle monitor on the session bus; the show runs
+# there as full-screen windows (show_test.sh), or on XWayland when told to run on X.
 source "$(dirname "$0")/mutter.sh"
 source "$(dirname "$0")/../watch/watch_lib.sh"
 
@@ -77,20 +75,19 @@ scenario_inhibitor() {
   show_between 1.5 5
 }
 
-# With XWayland, as GNOME sessions have it: idle brings the race onto the monitor over the
-# window the user worked in; keys never reach that window while the race covers it; the race
-# ends on input, and the next idle brings it again.
+# The show told to run on X, as with WAYLAND_DISPLAY unset, on the XWayland a GNOME session
+# has: idle brings the race over the window the user worked in; keys never reach that window
+# while the race covers it; the race ends on input, and the next idle brings it again.
 scenario_show_on_xwayland() {
   MUTTER_X11=1 start_mutter
   slow_settings
   focused_terminal
-  start_watch 2
+  WAYLAND_DISPLAY="" start_watch 2
   show_between 1 6
   race_on Meta-0
   step "keys during the show never reach the terminal; a move of the mouse ends it"
   # One key a remote keyboard, and none once the show has gone: any that reached the terminal
-  # went there while the show covered it. (XWayland drops the first keys of a new remote
-  # keyboard often enough that a key here may end the show or not.)
+  # went there while the show covered it.
   local tries=0
   while [ -n "$(shows)" ] && [ $((tries += 1)) -le 3 ]; do gnome_input key 31; done
   [ "$(typed)" = a ] || fail "the terminal got \"$(typed)\" (only \"a\", typed before the show)"

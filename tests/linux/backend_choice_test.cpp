@@ -66,6 +66,20 @@ TEST(BackendChoice, TheShowAndTheBackdropTakeTheLayerShellBeforeX) {
   EXPECT_EQ(PickBackend(Request::kBackdrop, kNothing).line, "cannot reach the X server");
 }
 
+TEST(BackendChoice, WithoutTheLayerShellTheShowIsFullScreenWindowsAndTheBackdropIsNot) {
+  Session windows = kBareWayland;
+  windows.full_screen_windows = true;
+  Session windows_and_x = kBareWaylandAndX;
+  windows_and_x.full_screen_windows = true;
+  EXPECT_EQ(PickBackend(Request::kShow, windows).backend, Backend::kWaylandShow);
+  EXPECT_EQ(PickBackend(Request::kShow, windows_and_x).backend, Backend::kWaylandShow)
+      << "native before XWayland";
+  EXPECT_EQ(PickBackend(Request::kBackdrop, windows_and_x).backend, Backend::kQtOnX);
+  const Choice refused = PickBackend(Request::kBackdrop, windows);
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.line.find("zwlr_layer_shell_v1"), std::string::npos) << refused.line;
+}
+
 TEST(BackendChoice, HostWindowsAndPreviewsAreXWindows) {
   for (const Session& s : {kX, kLayerShellAndX, kBareWaylandAndX}) {
     EXPECT_EQ(PickBackend(Request::kDisplayInWindow, s).backend, Backend::kQtOnX);

@@ -1,7 +1,9 @@
-# A compositor without the layer shell (weston): the show and the display mode alike are refused
-# in one line that names the protocol and says how to run on X, with exit code 1; with an X
-# server named in DISPLAY they go to it instead, as they would on X, and SIGTERM ends them (the
-# display mode with 0; the show as the X show ends, by the signal).
+# A compositor without the layer shell (weston): the show runs there natively, as full-screen
+# windows, and SIGTERM ends it with 0; the display mode is refused in one line that names the
+# protocol and says how to run on X, with exit code 1. With an X server named in DISPLAY the
+# display mode goes to it instead, as does the show with WAYLAND_DISPLAY unset, as they would
+# on X, and SIGTERM ends them (the display mode with 0; the show as the X show ends, by the
+# signal).
 # xvfb.sh sets an exit trap of its own, which lib.sh's replaces: lib.sh calls it from there.
 source "$(dirname "$0")/../xvfb.sh"
 source "$(dirname "$0")/lib.sh"
@@ -33,7 +35,10 @@ on_x() {
   start_weston
   start_xvfb 640x480
   WL_ENV=(DISPLAY="$DISPLAY")
-  WAYLAND_DISPLAY=weston-1 start "$1"
+  # The show takes the compositor's full-screen windows where it may: X only when told so.
+  local wayland=weston-1
+  [ "$1" != /S ] || wayland=""
+  WAYLAND_DISPLAY=$wayland start "$1"
   WL_ENV=()
   for _ in $(seq 100); do
     import -window root "$SHOTS/x-root.png" 2>/dev/null &&
@@ -48,7 +53,15 @@ on_x() {
   ended_with "$2"
 }
 
-scenario_show_refused() { refused /S; }
+scenario_show_natively() {
+  start_weston
+  WAYLAND_DISPLAY=weston-1 start /S
+  sleep 2
+  running "$PID" || fail "the show ended on weston: $(head -c 300 "$ERR")"
+  silent
+  kill -TERM "$PID"
+  ended_with 0
+}
 scenario_root_refused() { refused --root; }
 scenario_show_on_x() { on_x /S 143; }
 scenario_root_on_x() { on_x --root 0; }

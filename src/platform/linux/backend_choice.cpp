@@ -5,7 +5,7 @@
 namespace corvanta::linux_services {
 namespace {
 
-enum class When { kLayerShell, kX, kWayland, kAlways };
+enum class When { kLayerShell, kFullScreenWindows, kX, kWayland, kAlways };
 
 enum class Line { kNone, kNoLayerShell, kNoXServer };
 
@@ -21,6 +21,9 @@ struct Row {
 // host should; someone who typed a display mode or met a compositor we cannot serve is told.
 constexpr Row kRows[] = {
     {Request::kShow, When::kLayerShell, Backend::kWaylandShow},
+    // Without the layer shell (GNOME, weston) the show's surfaces are full-screen windows,
+    // natively still: XWayland's windows get no keyboard from such compositors.
+    {Request::kShow, When::kFullScreenWindows, Backend::kWaylandShow},
     {Request::kShow, When::kX, Backend::kQtOnX},
     {Request::kShow, When::kWayland, Backend::kEnd, 1, Line::kNoLayerShell},
     {Request::kShow, When::kAlways, Backend::kEnd, 1},
@@ -48,6 +51,8 @@ bool Holds(When when, const Session& session) {
   switch (when) {
     case When::kLayerShell:
       return session.wayland && session.layer_shell;
+    case When::kFullScreenWindows:
+      return session.wayland && session.full_screen_windows;
     case When::kX:
       return session.x;
     case When::kWayland:

@@ -25,12 +25,13 @@ Request RequestOf(const DisplayOptions& options, std::string_view command);
 struct Session {
   bool wayland = false;      // a compositor answers
   bool layer_shell = false;  // it offers all the layer-shell show needs
+  bool full_screen_windows = false;  // it offers the show's full-screen windows (xdg-shell)
   std::string wayland_lacks; // otherwise the first thing it lacks, as the refusal names it
   bool x = false;            // an X server answers
 };
 
 enum class Backend {
-  kWaylandShow,      // the show on the compositor's layer shell
+  kWaylandShow,      // the show on the compositor's layer shell, or in full-screen windows
   kWaylandBackdrop,  // a race on every output's backdrop
   kQtOnX,            // Qt on X (XWayland under a Wayland desktop)
   kQtOnWayland,      // Qt's Wayland platform: the settings dialog as the compositor's own window

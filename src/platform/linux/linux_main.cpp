@@ -54,6 +54,8 @@ corvanta::linux_services::Session ProbeSession(Start& start) {
   if (session.wayland) {
     session.wayland_lacks = corvanta::wayland::LayerShellLacks(*start.wayland);
     session.layer_shell = session.wayland_lacks.empty();
+    session.full_screen_windows =
+        !session.layer_shell && corvanta::wayland::OffersFullScreenWindows(*start.wayland);
   }
 #else
   // Without the backend there is no layer shell of ours to use, but the dialog still opens

@@ -44,6 +44,12 @@ std::string LayerShellLacks(Connection& connection) {
   return missing ? missing : "";
 }
 
+bool OffersFullScreenWindows(Connection& connection) {
+  Globals offered(connection.Display(), nullptr);
+  wl_display_roundtrip(connection.Display());
+  return offered.OffersFullScreenWindows();
+}
+
 int RunShow(ConnectionPtr connection, const std::string& command) {
   linux_services::CatchStopSignals();
   ShowRun show(connection->Display(), command);

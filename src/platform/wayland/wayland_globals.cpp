@@ -11,7 +11,9 @@
 #include "platform/wayland/wayland_shm.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
+#include "xdg-activation-v1-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
+#include "xdg-shell-client-protocol.h"
 
 namespace corvanta::wayland {
 namespace {
@@ -25,6 +27,10 @@ void WithdrawGlobal(void* data, wl_registry*, uint32_t name) {
 }
 constexpr wl_registry_listener kRegistryListener = {.global = AnnounceGlobal,
                                                     .global_remove = WithdrawGlobal};
+
+// A client that does not answer is taken for hung, and its windows greyed or killed.
+void Pong(void*, xdg_wm_base* wm_base, uint32_t serial) { xdg_wm_base_pong(wm_base, serial); }
+constexpr xdg_wm_base_listener kWmBaseListener = {.ping = Pong};
 
 template <typename T>
 T* Bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
@@ -53,6 +59,8 @@ Globals::~Globals() {
   if (viewporter_) wp_viewporter_destroy(viewporter_);
   if (xdg_outputs_) zxdg_output_manager_v1_destroy(xdg_outputs_);
   if (layer_shell_) zwlr_layer_shell_v1_destroy(layer_shell_);
+  if (activation_) xdg_activation_v1_destroy(activation_);
+  if (wm_base_) xdg_wm_base_destroy(wm_base_);
   if (shm_) wl_shm_destroy(shm_);
   if (compositor_) wl_compositor_destroy(compositor_);
   wl_registry_destroy(registry_);
@@ -81,6 +89,11 @@ void Globals::Announce(std::uint32_t name, const char* interface, std::uint32_t 
   } else if (is(zwlr_layer_shell_v1_interface)) {
     layer_shell_ =
         Bind<zwlr_layer_shell_v1>(registry_, name, zwlr_layer_shell_v1_interface, version, 4);
+  } else if (is(xdg_wm_base_interface)) {
+    wm_base_ = Bind<xdg_wm_base>(registry_, name, xdg_wm_base_interface, version, 2);
+    xdg_wm_base_add_listener(wm_base_, &kWmBaseListener, nullptr);
+  } else if (is(xdg_activation_v1_interface)) {
+    activation_ = Bind<xdg_activation_v1>(registry_, name, xdg_activation_v1_interface, version, 1);
   } else if (is(zxdg_output_manager_v1_interface)) {
     xdg_outputs_ = Bind<zxdg_output_manager_v1>(registry_, name, zxdg_output_manager_v1_interface,
                                                 version, 3);

@@ -19,6 +19,8 @@ struct wl_registry;
 struct wl_shm;
 struct wp_fractional_scale_manager_v1;
 struct wp_viewporter;
+struct xdg_activation_v1;
+struct xdg_wm_base;
 struct zwlr_layer_shell_v1;
 struct zxdg_output_manager_v1;
 
@@ -44,6 +46,12 @@ class Globals {
   wl_compositor* Compositor() const { return compositor_; }
   wl_shm* Shm() const { return shm_; }
   zwlr_layer_shell_v1* LayerShell() const { return layer_shell_; }
+  // Where there is no layer shell, the show's surfaces are full-screen windows of xdg-shell;
+  // the starter's activation token, handed over, gives the race the focus.
+  xdg_wm_base* WmBase() const { return wm_base_; }
+  xdg_activation_v1* Activation() const { return activation_; }
+  // All the show needs to be full-screen windows.
+  bool OffersFullScreenWindows() const { return wm_base_ && compositor_ && shm_; }
   zxdg_output_manager_v1* XdgOutputs() const { return xdg_outputs_; }
   // Null where the compositor offers none.
   wp_viewporter* Viewporter() const { return viewporter_; }
@@ -84,6 +92,8 @@ class Globals {
   wl_compositor* compositor_ = nullptr;
   wl_shm* shm_ = nullptr;
   zwlr_layer_shell_v1* layer_shell_ = nullptr;
+  xdg_wm_base* wm_base_ = nullptr;
+  xdg_activation_v1* activation_ = nullptr;
   zxdg_output_manager_v1* xdg_outputs_ = nullptr;
   wp_viewporter* viewporter_ = nullptr;
   wp_fractional_scale_manager_v1* fractional_scales_ = nullptr;

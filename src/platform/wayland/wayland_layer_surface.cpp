@@ -2,6 +2,7 @@
 
 #include <wayland-client.h>
 
+#include <cstdlib>
 #include <utility>
 
 #include "platform/wayland/wayland_globals.h"
@@ -9,6 +10,8 @@
 #include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
+#include "xdg-activation-v1-client-protocol.h"
+#include "xdg-shell-client-protocol.h"
 
 namespace corvanta::wayland {
 namespace {
@@ -22,6 +25,20 @@ void ConfigureSurface(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint3
 void CloseSurface(void* data, zwlr_layer_surface_v1*) { SurfaceFrom(data).Close(); }
 constexpr zwlr_layer_surface_v1_listener kLayerListener = {.configure = ConfigureSurface,
                                                            .closed = CloseSurface};
+
+void ConfigureWindow(void* data, xdg_surface*, uint32_t serial) {
+  SurfaceFrom(data).Configure(serial, 0, 0);
+}
+constexpr xdg_surface_listener kWindowListener = {.configure = ConfigureWindow};
+void ProposeWindow(void* data, xdg_toplevel*, int32_t width, int32_t height, wl_array*) {
+  SurfaceFrom(data).ProposeSize(width, height);
+}
+void CloseWindow(void* data, xdg_toplevel*) { SurfaceFrom(data).Close(); }
+// The bounds and capabilities come only at versions above the one bound (2).
+constexpr xdg_toplevel_listener kToplevelListener = {.configure = ProposeWindow,
+                                                     .close = CloseWindow,
+                                                     .configure_bounds = nullptr,
+                                                     .wm_capabilities = nullptr};
 
 void EnterOutput(void* data, wl_surface*, wl_output* output) { SurfaceFrom(data).Enter(output); }
 void LeaveOutput(void*, wl_surface*, wl_output*) {}
@@ -91,7 +108,16 @@ LayerSurface::LayerSurface(Globals& globals, Role role, wl_output* output)
       wp_fractional_scale_v1_add_listener(fractional_, &kFractionalScaleListener, this);
     }
   }
-  layer_ = zwlr_layer_shell_v1_get_layer_surface(globals.LayerShell(), surface_, output,
+  if (globals.LayerShell()) {
+    MakeLayerSurface(output);
+  } else {
+    MakeFullScreenWindow(output);
+  }
+}
+
+void LayerSurface::MakeLayerSurface(wl_output* output) {
+  const RoleTraits traits = TraitsOf(role_);
+  layer_ = zwlr_layer_shell_v1_get_layer_surface(globals_.LayerShell(), surface_, output,
                                                  traits.layer, traits.name_space);
   zwlr_layer_surface_v1_add_listener(layer_, &kLayerListener, this);
   zwlr_layer_surface_v1_set_size(layer_, 0, 0);
@@ -104,11 +130,32 @@ LayerSurface::LayerSurface(Globals& globals, Role role, wl_output* output)
   wl_surface_commit(surface_);
 }
 
+void LayerSurface::MakeFullScreenWindow(wl_output* output) {
+  xdg_surface_ = xdg_wm_base_get_xdg_surface(globals_.WmBase(), surface_);
+  xdg_surface_add_listener(xdg_surface_, &kWindowListener, this);
+  toplevel_ = xdg_surface_get_toplevel(xdg_surface_);
+  xdg_toplevel_add_listener(toplevel_, &kToplevelListener, this);
+  xdg_toplevel_set_app_id(toplevel_, TraitsOf(role_).name_space);
+  xdg_toplevel_set_title(toplevel_, "Corvanta Screen Saver");
+  // Null: the output the compositor places new windows on, which the race then runs on.
+  xdg_toplevel_set_fullscreen(toplevel_, output);
+  wl_surface_commit(surface_);
+  // A desktop that started us with a token of its own lets the race take the focus from the
+  // window the user worked in; the token is used once.
+  const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+  if (role_ == Role::kRace && token && *token && globals_.Activation()) {
+    xdg_activation_v1_activate(globals_.Activation(), token, surface_);
+    unsetenv("XDG_ACTIVATION_TOKEN");
+  }
+}
+
 LayerSurface::~LayerSurface() {
   if (frame_) wl_callback_destroy(frame_);
   if (fractional_) wp_fractional_scale_v1_destroy(fractional_);
   if (viewport_) wp_viewport_destroy(viewport_);
-  zwlr_layer_surface_v1_destroy(layer_);
+  if (layer_) zwlr_layer_surface_v1_destroy(layer_);
+  if (toplevel_) xdg_toplevel_destroy(toplevel_);
+  if (xdg_surface_) xdg_surface_destroy(xdg_surface_);
   wl_surface_destroy(surface_);
 }
 
@@ -121,7 +168,15 @@ SurfaceId LayerSurface::IdOf(wl_surface* surface) {
 bool LayerSurface::TakeResized() { return std::exchange(resized_, false); }
 
 void LayerSurface::Configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height) {
-  zwlr_layer_surface_v1_ack_configure(layer_, serial);
+  if (layer_) {
+    zwlr_layer_surface_v1_ack_configure(layer_, serial);
+  } else {
+    xdg_surface_ack_configure(xdg_surface_, serial);
+    // A full-screen window is given its output's size; none given keeps the size it has.
+    if (proposed_width_ <= 0 || proposed_height_ <= 0) return;
+    width = static_cast<std::uint32_t>(proposed_width_);
+    height = static_cast<std::uint32_t>(proposed_height_);
+  }
   if (static_cast<int>(width) == width_ && static_cast<int>(height) == height_) return;
   width_ = static_cast<int>(width);
   height_ = static_cast<int>(height);

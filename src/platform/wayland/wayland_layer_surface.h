@@ -1,7 +1,9 @@
 #pragma once
 // One full-screen surface of the layer shell: anchored on all four edges at size 0 x 0, moved
 // by no one's exclusive zone. Its role decides the rest: the layer, whether it takes the
-// keyboard and the pointer, and the namespace a compositor's rules can tell it by.
+// keyboard and the pointer, and the namespace a compositor's rules can tell it by. Where the
+// compositor has no layer shell (GNOME's, weston) the show's surfaces are full-screen windows
+// of xdg-shell instead, each on its output, the race's given the focus.
 //
 // Its listeners only record what the compositor said (a new size, the output it entered, its
 // end, a frame callback); the loop acts on it. It holds the commit gate: at most one commit per
@@ -17,6 +19,8 @@ struct wl_output;
 struct wl_surface;
 struct wp_fractional_scale_v1;
 struct wp_viewport;
+struct xdg_surface;
+struct xdg_toplevel;
 struct zwlr_layer_surface_v1;
 
 namespace corvanta::wayland {
@@ -96,6 +100,10 @@ class LayerSurface {
   void Enter(wl_output* output);
   void FrameDone();
   void Close() { closed_ = true; }
+  // A full-screen window's size, told before the configure that applies it; 0 x 0: ours.
+  void ProposeSize(std::int32_t width, std::int32_t height) {
+    proposed_width_ = width, proposed_height_ = height;
+  }
   void SetPreferredScale(std::uint32_t scale120);
 
  private:
@@ -105,12 +113,17 @@ class LayerSurface {
   void Attach(ShmBuffer& b, BufferFit fit);
   void Damage(int x, int y, int width, int height);
   void FinishFrame(Micros now);
+  void MakeLayerSurface(wl_output* output);
+  void MakeFullScreenWindow(wl_output* output);
 
   Globals& globals_;
   const Role role_;
   const SurfaceId id_;
   wl_surface* surface_ = nullptr;
   zwlr_layer_surface_v1* layer_ = nullptr;
+  xdg_surface* xdg_surface_ = nullptr;  // a full-screen window's, without the layer shell
+  xdg_toplevel* toplevel_ = nullptr;
+  std::int32_t proposed_width_ = 0, proposed_height_ = 0;
   wp_viewport* viewport_ = nullptr;
   wp_fractional_scale_v1* fractional_ = nullptr;
   int preferred_scale120_ = 0;
