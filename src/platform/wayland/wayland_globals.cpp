@@ -82,8 +82,8 @@ void Globals::Announce(std::uint32_t name, const char* interface, std::uint32_t 
     layer_shell_ =
         Bind<zwlr_layer_shell_v1>(registry_, name, zwlr_layer_shell_v1_interface, version, 4);
   } else if (is(zxdg_output_manager_v1_interface)) {
-    xdg_outputs_ = Bind<zxdg_output_manager_v1>(registry_, name, zxdg_output_manager_v1_interface,
-                                                version, 3);
+    xdg_outputs_ =
+        Bind<zxdg_output_manager_v1>(registry_, name, zxdg_output_manager_v1_interface, version, 3);
     for (auto& o : outputs_) o->AskPlace();
   } else if (is(wp_viewporter_interface)) {
     viewporter_ = Bind<wp_viewporter>(registry_, name, wp_viewporter_interface, version, 1);

@@ -4,9 +4,9 @@
 
 #include <utility>
 
+#include "fractional-scale-v1-client-protocol.h"
 #include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_shm.h"
-#include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
