@@ -134,7 +134,7 @@ wayland_rows() {
       "$(field "linux.$BIG.inc" 2)") | $(ratio "$(field "wl.$BIG.naive" 2)" \
       "$(field "linux.$BIG.naive" 2)") | |"
   fi
-  wl_rows "Linux display mode on Wayland (--root, background layer)" "wlroot.$BIG" "2 × $BIG"
+  wl_rows "Linux display mode on Wayland (--root, bottom layer)" "wlroot.$BIG" "2 × $BIG"
   local kwin="Linux program on KDE Plasma's KWin (\"/S\", headless)"
   wl_rows "$kwin" "kwin.$BIG" "$BIG" KWin
   # The show on KWin against the show on sway, from this run.
