@@ -125,6 +125,12 @@ std::vector<Output*> Globals::Outputs() const {
   return ready;
 }
 
+std::vector<Output*> Globals::EveryOutput() const {
+  std::vector<Output*> every;
+  for (const auto& o : outputs_) every.push_back(o.get());
+  return every;
+}
+
 Output* Globals::FindOutput(wl_output* output) const {
   for (const auto& o : outputs_) {
     if (o->output == output) return o.get();
