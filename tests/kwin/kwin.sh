@@ -43,10 +43,10 @@ start_kwin() {
   for _ in $(seq 200); do
     kill -0 "$KWIN_PID" 2>/dev/null || fail "KWin ended at start"
     [ -S "$WL_RUN/kwin-0" ] && as_user /usr/bin/python3 "$WORK/bin/kwin_shot.py" Virtual-0 >/dev/null 2>&1 &&
-      break
+      WAYLAND_DISPLAY=kwin-0 && break
     sleep 0.1
   done
-  WAYLAND_DISPLAY=kwin-0
+  [ -n "$WAYLAND_DISPLAY" ] || fail "KWin gave no picture within 20 s"
   [ ! -x "$WORK/bin/kwin_fake_input" ] || plug_device "$WORK/bin/kwin_fake_input"
 }
 
