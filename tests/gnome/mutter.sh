@@ -72,4 +72,7 @@ stop_mutter() {
 
 shot() { as_user /usr/bin/python3 "$WORK/bin/screencast.py" "$2" >"$SHOTS/$1.png" || fail "no picture of $2"; }
 output_size() { tr x ' ' <<<"${MONITORS[${1#Meta-}]}"; }
-gnome_input() { as_user /usr/bin/python3 "$WORK/bin/remote_input.py" "$@" || fail "remote input failed"; }
+gnome_input() {
+  as_user /usr/bin/python3 "$WORK/bin/remote_input.py" "$@" 2>"$WORK/input.err" ||
+    fail "remote input failed: $(tail -n 2 "$WORK/input.err")"
+}

@@ -27,4 +27,6 @@ while args:
     else:
         sys.exit("remote_input.py: key CODE | move DX DY ...")
     time.sleep(0.05)
+# A session stopped at once may take its last events with it before they are delivered.
+time.sleep(0.3)
 session.Stop()

@@ -8,6 +8,8 @@
 #   inhibit [FLAGS]          takes an inhibitor (default 8, idle) as an application does;
 #                            sets COOKIE
 #   uninhibit COOKIE         lets it go
+#   focused_terminal         a weston-terminal that has the focus, with "a" typed into it;
+#                            typed prints what it has been given since
 
 gsetting() {
   local file=$WL_HOME/.config/glib-2.0/settings/keyfile
@@ -32,3 +34,17 @@ inhibit() {
 }
 
 uninhibit() { session_call Uninhibit "$1" >/dev/null; }
+
+focused_terminal() {
+  printf '#!/bin/sh\nstty -icanon -echo\nexec cat >"$HOME/typed"\n' >"$WORK/bin/typer"
+  chmod 755 "$WORK/bin/typer"
+  background terminal weston-terminal --shell="$WORK/bin/typer"
+  for _ in $(seq 20); do
+    sleep 0.5
+    gnome_input key 30
+    [ -z "$(typed)" ] || return 0
+  done
+  fail "the terminal took no key"
+}
+
+typed() { cat "$WL_HOME/typed" 2>/dev/null || true; }

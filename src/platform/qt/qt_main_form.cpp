@@ -121,6 +121,10 @@ void QtMainForm::SetCaption(std::string_view text) {
 Hwnd QtMainForm::hWnd() const { return static_cast<Hwnd>(widget_->winId()); }
 
 void QtMainForm::SetMaximized() {
+  if (managed_fullscreen_) {
+    widget_->setWindowState(widget_->windowState() | Qt::WindowFullScreen);
+    return;
+  }
   // A topmost window no window manager manages: maximised is the whole screen, panels
   // included, as a maximised borderless popup is on Windows.
   if (topmost_) {
@@ -141,6 +145,7 @@ void QtMainForm::Show() {
   // Drawing the first frame took time since the timers were made: start both over, together.
   QtTimer::StartTogether({&tmrDown_, &tmrRight_});
   widget_->show();
+  if (managed_fullscreen_) x11::Activate(static_cast<x11::XWindow>(widget_->winId()));
   if (topmost_) {
     x11::RaiseToTop(static_cast<x11::XWindow>(widget_->winId()));
     grab_tries_ = 0;
@@ -171,8 +176,13 @@ void QtMainForm::Refresh() {
 void QtMainForm::SetTopmost(bool on) {
   topmost_ = on;
   const auto id = static_cast<x11::XWindow>(widget_->winId());
+  // Under a Wayland compositor's XWayland (GNOME's) a window no one manages never gets the
+  // keyboard and X grabs may be refused: the keys of the show would go to the window that
+  // had the focus. There the show is a full-screen window the compositor manages, focuses
+  // and stacks over the others.
+  managed_fullscreen_ = on && x11::ServerIsXwayland();
   // Takes effect at the next map; the show sets it before its first.
-  x11::SetOverrideRedirect(id, on);
+  x11::SetOverrideRedirect(id, on && !managed_fullscreen_);
   if (on) {
     kit_.Watch().KeepOnTop(id);
     if (widget_->isVisible()) x11::RaiseToTop(id);

@@ -63,6 +63,8 @@ class QtMainForm final : public Window, private FormLifecycle::Native {
   QtTimer tmrDown_;
   QtTimer tmrRight_;
   bool topmost_ = false;
+  // A topmost window as a full-screen one the window manager manages: see SetTopmost.
+  bool managed_fullscreen_ = false;
   QTimer grab_retry_;
   int grab_tries_ = 0;
   FormLifecycle lifecycle_;

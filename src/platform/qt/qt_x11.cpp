@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -80,6 +81,16 @@ MapState StateOf(XWindow window) {
   }
 }
 
+bool ServerIsXwayland() {
+  // XWayland names its RandR outputs XWAYLAND0, XWAYLAND1, ...; it has no extension of its
+  // own to ask for in the releases Debian 12 ships.
+  if (!Connection()) return false;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name().startsWith(QLatin1String("XWAYLAND"))) return true;
+  }
+  return false;
+}
+
 void SetOverrideRedirect(XWindow window, bool on) {
   xcb_connection_t* c = Connection();
   if (!c || window == 0) return;
@@ -92,6 +103,23 @@ void RaiseToTop(XWindow window) {
   if (!c || window == 0) return;
   const std::uint32_t above = XCB_STACK_MODE_ABOVE;
   xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+  xcb_flush(c);
+}
+
+void Activate(XWindow window) {
+  xcb_connection_t* c = Connection();
+  if (!c || window == 0) return;
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = Atom(c, "_NET_ACTIVE_WINDOW");
+  message.data.data32[0] = 2;  // the request comes from a pager, which acts for the user
+  message.data.data32[1] = XCB_CURRENT_TIME;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  xcb_send_event(c, 0, root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&message));
   xcb_flush(c);
 }
 

@@ -25,9 +25,17 @@ std::optional<Size> ClientSize(XWindow window);
 enum class MapState { kGone, kUnmapped, kUnviewable, kViewable };
 MapState StateOf(XWindow window);
 
+// True when the X server is XWayland (by its outputs' names), whose compositor gives the
+// keyboard only to the X windows it manages and may honour no X grab.
+bool ServerIsXwayland();
+
 // A window the window manager leaves alone: no frame, no task bar entry, placed where we say.
 void SetOverrideRedirect(XWindow window, bool on);
 void RaiseToTop(XWindow window);
+// Asks the window manager to give a window it manages the focus, as a pager or a task bar
+// does for the user: a window manager keeps a newly mapped window from taking the focus from
+// one the user is working in, which is what a screen saver must do.
+void Activate(XWindow window);
 // Asks the window manager to keep a window out of the task bar and pager. Qt keeps states it
 // does not manage when it maps the window, so this is set once, before the first map.
 void SkipTaskbar(XWindow window);
