@@ -4,7 +4,7 @@
 # side by side. Sourcing starts nothing.
 #
 #   start_kwin [OUTPUTS [SCALE]]   starts it with OUTPUTS outputs (default 1) of 1280 x 720
-#                  logical pixels at SCALE (default 1), and a fake input device (kwin_fake_input);
+#                  logical pixels at SCALE (default 1), and a fake input device ($KWIN_FAKE_INPUT);
 #                  waits until it takes clients and pictures. stop_kwin ends it and waits.
 #   shot NAME OUTPUT, output_size OUTPUT   as race.sh asks: KWin's ScreenShot2 in the output's
 #                  own pixels (kwin_shot.py)
@@ -15,14 +15,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/race.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/input_device.sh"
-: "${KWIN_FAKE_INPUT:?path of the fake input helper}"
 
 for tool in kwin_wayland dbus-daemon /usr/bin/python3; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
 done
 /usr/bin/python3 -c 'import dbus' 2>/dev/null || fail "python3-dbus is missing: run scripts/install-deps"
 cp "$(command -v kwin_wayland)" "$WORK/bin/kwin_wayland"
-install -m 755 "$KWIN_FAKE_INPUT" "$WORK/bin/kwin_fake_input"
+# Without the helper (scripts/screenshots) KWin runs without input.
+[ -z "${KWIN_FAKE_INPUT:-}" ] || install -m 755 "$KWIN_FAKE_INPUT" "$WORK/bin/kwin_fake_input"
 install -m 644 "$(dirname "${BASH_SOURCE[0]}")/kwin_shot.py" "$WORK/bin/kwin_shot.py"
 KWIN_PID="" KWIN_SCALE=1 BUS_PID=""
 on_exit '[ -z "$KWIN_PID" ] || stop_kwin'
@@ -43,11 +43,11 @@ start_kwin() {
   for _ in $(seq 200); do
     kill -0 "$KWIN_PID" 2>/dev/null || fail "KWin ended at start"
     [ -S "$WL_RUN/kwin-0" ] && as_user /usr/bin/python3 "$WORK/bin/kwin_shot.py" Virtual-0 >/dev/null 2>&1 &&
-      break
+      WAYLAND_DISPLAY=kwin-0 && break
     sleep 0.1
   done
-  WAYLAND_DISPLAY=kwin-0
-  plug_device "$WORK/bin/kwin_fake_input"
+  [ -n "$WAYLAND_DISPLAY" ] || fail "KWin gave no picture within 20 s"
+  [ ! -x "$WORK/bin/kwin_fake_input" ] || plug_device "$WORK/bin/kwin_fake_input"
 }
 
 stop_kwin() {

@@ -31,13 +31,15 @@ start_phoc() {
   (WL_EXEC=exec as_user WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_HEADLESS_OUTPUTS="${1:-1}" phoc -C "$WORK/phoc.ini") >"$COMPOSITOR_LOG" 2>&1 &
   PHOC_PID=$!
+  local display=""
   for _ in $(seq 200); do
     kill -0 "$PHOC_PID" 2>/dev/null || fail "phoc ended at start"
-    WAYLAND_DISPLAY=$(sed -n "s/.*wayland display '\(.*\)'.*/\1/p" "$COMPOSITOR_LOG")
-    [ -n "$WAYLAND_DISPLAY" ] && as_user grim -o HEADLESS-1 - >/dev/null 2>&1 && break
+    display=$(sed -n "s/.*wayland display '\(.*\)'.*/\1/p" "$COMPOSITOR_LOG")
+    [ -n "$display" ] && WAYLAND_DISPLAY=$display as_user grim -o HEADLESS-1 - >/dev/null 2>&1 &&
+      WAYLAND_DISPLAY=$display && break
     sleep 0.05
   done
-  [ -n "$WAYLAND_DISPLAY" ] || fail "phoc did not start"
+  [ -n "$WAYLAND_DISPLAY" ] || fail "phoc gave no picture within 10 s"
   plug_device "$WORK/bin/virtual_pointer"
 }
 

@@ -79,7 +79,8 @@ TEST(TimerGrid, ADelayedLoopDropsTicksInsteadOfBurstingAndKeepsTheGrid) {
   TimerGrid t{40, 10};
   t.Start(0);
   std::vector<int> fired;
-  t.RunDue(95'000, TimerGrid::kNoLimit, [&](std::size_t i) { fired.push_back(static_cast<int>(i)); });
+  t.RunDue(95'000, TimerGrid::kNoLimit,
+           [&](std::size_t i) { fired.push_back(static_cast<int>(i)); });
   // Held up for 95 ms: each timer ticks once, not nine and two times.
   EXPECT_EQ(fired, (std::vector<int>{0, 1}));
   // The next race tick falls on the 10 ms grid of the start.

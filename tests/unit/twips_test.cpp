@@ -22,6 +22,14 @@ TEST(Twips, ToPixelsRoundsHalvesToEven) {
   EXPECT_EQ(TwipsToPixels(1440, 7.5), 192);
 }
 
+TEST(Twips, PerPixelFollowsTheDotsPerInch) {
+  EXPECT_EQ(TwipsPerPixelAt(96), 15.0f);
+  EXPECT_EQ(TwipsPerPixelAt(144), 10.0f);  // 150 %
+  EXPECT_EQ(TwipsPerPixelAt(120), 12.0f);  // 125 %
+  // At 150 %, a move of 45 twips is 4.5 of its pixels: 3 of 96 to the inch, as at 100 %.
+  EXPECT_EQ(45 / TwipsPerPixelAt(144), 4.5f);
+}
+
 TEST(Twips, ToPixelsSaturatesInsteadOfOverflowing) {
   EXPECT_EQ(TwipsToPixels(1e30, 15), kPixelLimit);
   EXPECT_EQ(TwipsToPixels(-1e30, 15), -kPixelLimit);

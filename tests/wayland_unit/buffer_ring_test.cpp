@@ -21,7 +21,7 @@ struct FakeBuffer {
   }
   int width = 0, height = 0;
   bool busy = false;
-  RectList stale;
+  RectList behind;
 };
 
 TEST(BufferRing, HeldBuffersAreNeverHandedOutAndReleasedOnesAreReused) {
@@ -34,11 +34,11 @@ TEST(BufferRing, HeldBuffersAreNeverHandedOutAndReleasedOnesAreReused) {
   FakeBuffer* first = ring.Free(painted);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->width, 100);
-  ASSERT_EQ(first->stale.Items().size(), 1u) << "fresh memory is black: behind where painted";
-  EXPECT_EQ(first->stale.Items()[0], (PixelRect{10, 10, 20, 20}));
+  ASSERT_EQ(first->behind.Items().size(), 1u) << "fresh memory is black: behind where painted";
+  EXPECT_EQ(first->behind.Items()[0], (PixelRect{10, 10, 20, 20}));
   EXPECT_EQ(ring.Free(painted), first) << "not attached yet: the same one again";
 
-  first->stale.Clear();
+  first->behind.Clear();
   first->busy = true;
   FakeBuffer* second = ring.Free(painted);
   ASSERT_NE(second, first);
@@ -49,11 +49,11 @@ TEST(BufferRing, HeldBuffersAreNeverHandedOutAndReleasedOnesAreReused) {
   EXPECT_EQ(ring.Free(painted), nullptr) << "all three held: wait for a release";
   EXPECT_EQ(FakeBuffer::made, 3);
 
-  ring.Stale({0, 0, 5, 5});
+  ring.MarkBehind({0, 0, 5, 5});
   second->busy = false;  // the compositor released it
   EXPECT_EQ(ring.Free(painted), second);
   EXPECT_EQ(FakeBuffer::made, 3);
-  EXPECT_FALSE(first->stale.Empty()) << "a held buffer still learns where it lags";
+  EXPECT_FALSE(first->behind.Empty()) << "a held buffer still learns where it lags";
 }
 
 TEST(BufferRing, ANewSizeDropsEveryBuffer) {

@@ -21,13 +21,13 @@ BackdropRun::BackdropRun(wl_display* display, std::optional<std::int16_t> speed)
 
 BackdropRun::~BackdropRun() {
   // The races go before the monitors and the picture they were made with.
-  for (Output* o : globals_.Outputs()) o->backdrop.reset();
+  for (Output* o : globals_.EveryOutput()) o->backdrop.reset();
 }
 
 int BackdropRun::Run() {
   const Loop::End end = loop_.Run(*this);
   if (end == Loop::End::kDisplayLost) return 1;
-  for (Output* o : globals_.Outputs()) o->backdrop.reset();
+  for (Output* o : globals_.EveryOutput()) o->backdrop.reset();
   wl_display_flush(display_);
   return 0;
 }

@@ -12,8 +12,7 @@ namespace corvanta::wayland {
 
 class Connection {
  public:
-  explicit Connection(wl_display* display)
-      : display_(display) {
+  explicit Connection(wl_display* display) : display_(display) {
     leave_.emplace(wl_display_get_fd(display));
   }
   ~Connection() {

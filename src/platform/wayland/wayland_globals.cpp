@@ -95,8 +95,8 @@ void Globals::Announce(std::uint32_t name, const char* interface, std::uint32_t 
   } else if (is(xdg_activation_v1_interface)) {
     activation_ = Bind<xdg_activation_v1>(registry_, name, xdg_activation_v1_interface, version, 1);
   } else if (is(zxdg_output_manager_v1_interface)) {
-    xdg_outputs_ = Bind<zxdg_output_manager_v1>(registry_, name, zxdg_output_manager_v1_interface,
-                                                version, 3);
+    xdg_outputs_ =
+        Bind<zxdg_output_manager_v1>(registry_, name, zxdg_output_manager_v1_interface, version, 3);
     for (auto& o : outputs_) o->AskPlace();
   } else if (is(wp_viewporter_interface)) {
     viewporter_ = Bind<wp_viewporter>(registry_, name, wp_viewporter_interface, version, 1);
@@ -136,6 +136,12 @@ std::vector<Output*> Globals::Outputs() const {
     if (o->description.Ready()) ready.push_back(o.get());
   }
   return ready;
+}
+
+std::vector<Output*> Globals::EveryOutput() const {
+  std::vector<Output*> every;
+  for (const auto& o : outputs_) every.push_back(o.get());
+  return every;
 }
 
 Output* Globals::FindOutput(wl_output* output) const {

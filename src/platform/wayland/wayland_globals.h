@@ -62,6 +62,8 @@ class Globals {
 
   // The outputs described in full; the others are still being described.
   std::vector<Output*> Outputs() const;
+  // Every output, described in full or not.
+  std::vector<Output*> EveryOutput() const;
   Output* FindOutput(wl_output* output) const;
   Output* FindOutput(std::uint32_t name) const;
   // An output was added, removed or described anew since the last call.

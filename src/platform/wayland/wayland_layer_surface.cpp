@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "fractional-scale-v1-client-protocol.h"
 #include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_shm.h"
-#include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 #include "xdg-activation-v1-client-protocol.h"

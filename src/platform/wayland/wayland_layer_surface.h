@@ -9,6 +9,11 @@
 // end, a frame callback); the loop acts on it. It holds the commit gate: at most one commit per
 // frame callback, and a commit waiting for its callback longer than a compositor ever takes to
 // draw (its outputs are off, or it hid the surface) holds back its owner's timers.
+//
+// Only the shell is the layer shell's: the constructor's request and the configure and closed
+// events. A full-screen xdg_toplevel for compositors without the layer shell would be a second
+// shell beside it, feeding the same Configure and Close; the rest (the surface, its viewport
+// and fractional scale, black, frames and the gate) is the same for both.
 
 #include <cstdint>
 #include <limits>

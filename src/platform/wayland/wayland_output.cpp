@@ -47,12 +47,11 @@ void EndXdgDescription(void* data, zxdg_output_v1*) {
 void ReportXdgName(void*, zxdg_output_v1*, const char*) {}
 void ReportXdgDescription(void*, zxdg_output_v1*, const char*) {}
 
-constexpr zxdg_output_v1_listener kXdgOutputListener = {
-    .logical_position = ReportLogicalPosition,
-    .logical_size = ReportLogicalSize,
-    .done = EndXdgDescription,
-    .name = ReportXdgName,
-    .description = ReportXdgDescription};
+constexpr zxdg_output_v1_listener kXdgOutputListener = {.logical_position = ReportLogicalPosition,
+                                                        .logical_size = ReportLogicalSize,
+                                                        .done = EndXdgDescription,
+                                                        .name = ReportXdgName,
+                                                        .description = ReportXdgDescription};
 
 }  // namespace
 

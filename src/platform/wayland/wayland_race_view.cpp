@@ -18,7 +18,7 @@ void RaceView::Place(SurfaceId surface, const Screen& screen) {
 
 void RaceView::Changed(const PixelRect& r) {
   damage_.Add(r);
-  ring_.Stale(r);
+  ring_.MarkBehind(r);
 }
 
 std::int64_t RaceView::StallLimit() const {
@@ -36,7 +36,7 @@ void RaceView::Flush(const corvanta::Surface& image) {
   if (!b) return;
   const auto pixels = image.Pixels();
   bool under_overlay = false;
-  for (const PixelRect& r : b->stale.Items()) {
+  for (const PixelRect& r : b->behind.Items()) {
     const PixelRect c = r.Intersect({0, 0, screen_.width, screen_.height});
     if (c.Empty()) continue;
     under_overlay = under_overlay || !c.Intersect(overlay_box_).Empty();
@@ -45,7 +45,7 @@ void RaceView::Flush(const corvanta::Surface& image) {
       std::memcpy(b->Pixels() + at, pixels.data() + at, static_cast<std::size_t>(c.Width()) * 4);
     }
   }
-  b->stale.Clear();
+  b->behind.Clear();
   if (under_overlay && overlay_) overlay_(*b, overlay_box_);
   const BufferFit fit{.scale = static_cast<int>(screen_.scale), .viewport = screen_.fractional};
   surface->CommitFrame(*b, fit, damage_.Items(), Loop::Now());

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "show/display_form_entry.h"
-#include "show/frm_main.h"
 #include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_monitors.h"
+#include "show/display_form_entry.h"
+#include "show/frm_main.h"
 
 namespace corvanta::wayland {
 namespace {
@@ -64,7 +64,8 @@ void RaceWindow::Open() {
   } else if (globals_.Outputs().empty()) {
     return;
   }
-  auto surface = std::make_unique<LayerSurface>(globals_, setup_.role, home ? home->output : nullptr);
+  auto surface =
+      std::make_unique<LayerSurface>(globals_, setup_.role, home ? home->output : nullptr);
   surface_ = surface->Id();
   globals_.AddSurface(std::move(surface), home);
 }

@@ -121,9 +121,9 @@ std::int16_t HeldKeys::Press(std::uint32_t button, bool pressed) {
 
 void HeldKeys::SetModifiers(std::uint32_t depressed, std::uint32_t latched) {
   const std::uint32_t m = depressed | latched;
-  shift_ = static_cast<std::int16_t>((m & kXkbShift ? kShiftMask : 0) |
-                                     (m & kXkbControl ? kCtrlMask : 0) |
-                                     (m & kXkbAlt ? kAltMask : 0));
+  shift_ =
+      static_cast<std::int16_t>((m & kXkbShift ? kShiftMask : 0) |
+                                (m & kXkbControl ? kCtrlMask : 0) | (m & kXkbAlt ? kAltMask : 0));
 }
 
 Seat::Seat(wl_seat* seat, std::uint32_t name, InputSink& sink)

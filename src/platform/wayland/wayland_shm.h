@@ -29,7 +29,7 @@ class ShmBuffer {
   int Height() const { return height_; }
 
   bool busy = false;  // the compositor holds it: set at attach, cleared at its release
-  RectList stale;     // where it differs from what it should show
+  RectList behind;    // where it differs from the picture it should show
 
  private:
   ShmBuffer() = default;
@@ -42,7 +42,7 @@ class ShmBuffer {
 };
 
 // Up to three buffers of one size for a surface, each behind the picture where it says. Buffer
-// is ShmBuffer in the program: Create(shm, width, height), with busy and stale as above.
+// is ShmBuffer in the program: Create(shm, width, height), with busy and behind as above.
 template <typename Buffer>
 class BasicBufferRing {
  public:
@@ -57,14 +57,14 @@ class BasicBufferRing {
     for (auto& b : buffers_) b.reset();
   }
   // r changed in the picture: every buffer is behind there now.
-  void Stale(const PixelRect& r) {
+  void MarkBehind(const PixelRect& r) {
     for (auto& b : buffers_) {
-      if (b) b->stale.Add(r);
+      if (b) b->behind.Add(r);
     }
   }
   // A buffer the compositor does not hold, made if need be (a new one is black, so behind
-  // only where the picture is not: fresh_stale says where); nullptr when all are held.
-  Buffer* Free(const RectList& fresh_stale) {
+  // only where the picture is not: fresh_behind says where); nullptr when all are held.
+  Buffer* Free(const RectList& fresh_behind) {
     for (auto& b : buffers_) {
       if (b && !b->busy) return b.get();
     }
@@ -72,7 +72,7 @@ class BasicBufferRing {
       if (b) continue;
       b = Buffer::Create(shm_, width_, height_);
       if (!b) return nullptr;
-      for (const PixelRect& r : fresh_stale.Items()) b->stale.Add(r);
+      for (const PixelRect& r : fresh_behind.Items()) b->behind.Add(r);
       return b.get();
     }
     return nullptr;

@@ -14,8 +14,9 @@ ShowRun::ShowRun(wl_display* display, std::string command)
       globals_(display, this),
       monitors_(globals_),
       sheet_(DecodeBmp(SpriteSheetFile())),
-      window_(globals_, monitors_, sheet_,
-              RaceSetup{.role = Role::kRace, .command = std::move(command), .speed = {}, .output = 0}),
+      window_(
+          globals_, monitors_, sheet_,
+          RaceSetup{.role = Role::kRace, .command = std::move(command), .speed = {}, .output = 0}),
       loop_(display) {
   globals_.Learn();
 }
@@ -79,13 +80,11 @@ void ShowRun::Mouse(SurfaceId over, double x, double y, std::int16_t button, std
   }
 }
 
-void ShowRun::Button(SurfaceId over, double x, double y, std::int16_t button,
-                     std::int16_t shift) {
+void ShowRun::Button(SurfaceId over, double x, double y, std::int16_t button, std::int16_t shift) {
   Mouse(over, x, y, button, shift, &MainFormEvents::Form_MouseDown, &CoverEvents::Cover_MouseDown);
 }
 
-void ShowRun::Motion(SurfaceId over, double x, double y, std::int16_t buttons,
-                     std::int16_t shift) {
+void ShowRun::Motion(SurfaceId over, double x, double y, std::int16_t buttons, std::int16_t shift) {
   Mouse(over, x, y, buttons, shift, &MainFormEvents::Form_MouseMove, &CoverEvents::Cover_MouseMove);
 }
 

@@ -34,8 +34,7 @@ class ShowRun final : private InputSink, private Loop::Work {
 
   void PointerEntered(wl_pointer* pointer, std::uint32_t serial) override;
   void Key(SurfaceId focus, std::int16_t key, std::int16_t shift) override;
-  void Button(SurfaceId over, double x, double y, std::int16_t button,
-              std::int16_t shift) override;
+  void Button(SurfaceId over, double x, double y, std::int16_t button, std::int16_t shift) override;
   void Motion(SurfaceId over, double x, double y, std::int16_t buttons,
               std::int16_t shift) override;
   // A race-surface position in twips, as the show window's handlers take it.
