@@ -18,6 +18,36 @@ scenario_two_monitors() {
   silent
 }
 
+# A monitor turned off takes its black window along and the race goes on; turned on again, it
+# gets a black window of its own. mutter draws nothing where no window is, so the windows are
+# read off the show's protocol log: full-screen windows of the monitor's size, and their end.
+scenario_monitors_come_and_go() {
+  start_mutter 1280x720 800x600
+  slow_settings
+  WL_ENV=(WAYLAND_DEBUG=1)
+  start /S
+  WL_ENV=()
+  race_on Meta-0
+  covers() { grep -oE "xdg_toplevel@[0-9]+\.configure\(800, 600" "$ERR" | cut -d. -f1 | sort -u; }
+  [ "$(covers | wc -l)" = 1 ] || fail "no full-screen window on Meta-1: $(covers)"
+  local first
+  first=$(covers)
+  step "Meta-1 off: its window goes, the race goes on"
+  as_user /usr/bin/python3 "$WORK/bin/monitors.py" Meta-0 || fail "cannot turn Meta-1 off"
+  for _ in $(seq 40); do grep -q -- "-> $first\.destroy()" "$ERR" && break; sleep 0.05; done
+  grep -q -- "-> $first\.destroy()" "$ERR" || fail "the window of Meta-1 stayed"
+  running "$PID" || fail "the show ended with Meta-1"
+  race_on Meta-0
+  step "Meta-1 on again: a window of its own"
+  as_user /usr/bin/python3 "$WORK/bin/monitors.py" Meta-0 Meta-1 || fail "cannot turn Meta-1 on"
+  for _ in $(seq 40); do [ "$(covers | wc -l)" = 2 ] && break; sleep 0.05; done
+  [ "$(covers | wc -l)" = 2 ] || fail "no new window on Meta-1"
+  all_black Meta-1 || fail "Meta-1 is not all black"
+  race_on Meta-0
+  kill -TERM "$PID"
+  ended_with 0
+}
+
 # SIGTERM ends the show with 0; mutter's end, with 1.
 scenario_ends() {
   start_mutter
