@@ -18,6 +18,11 @@ TEST(AtLogin, ExecNamesTheProgramAndTheDelay) {
   EXPECT_EQ(ExecLine(AutostartEntry("/usr/bin/corvanta", 90)), "/usr/bin/corvanta --watch-idle 90");
 }
 
+TEST(AtLogin, TheEntryIsSkippedOnceTheProgramIsGone) {
+  EXPECT_NE(AutostartEntry("/usr/bin/corvanta", std::nullopt).find("\nTryExec=/usr/bin/corvanta\n"),
+            std::string::npos);
+}
+
 TEST(AtLogin, APathWithReservedCharactersIsQuoted) {
   EXPECT_EQ(ExecLine(AutostartEntry("/home/a b/corvanta", std::nullopt)),
             "\"/home/a b/corvanta\" --watch-idle");

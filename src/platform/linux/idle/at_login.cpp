@@ -94,7 +94,13 @@ std::string AutostartEntry(const std::string& program, std::optional<unsigned> s
       "Type=Application\n"
       "Name=Corvanta Screen Saver idle watch\n"
       "Comment=Starts the pool-ball race when the desktop has been idle for a while\n"
-      "Exec=";
+      "TryExec=";
+  // A program removed (the package uninstalled) leaves an entry the desktop then skips.
+  for (const char c : program) {
+    if (c == '\\') entry += '\\';
+    entry += c;
+  }
+  entry += "\nExec=";
   entry += ExecArgument(program);
   entry += " --watch-idle";
   if (seconds) entry.append(" ").append(std::to_string(*seconds));
