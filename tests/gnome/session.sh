@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # The parts of a GNOME session that mutter does not bring, for mutter.sh (which sources this):
-#   gsetting PATH KEY VALUE  stores a GSettings value for the user (the keyfile backend, which
-#                            mutter.sh gives every client), e.g. gsetting org/gnome/desktop/session
+#   gsetting PATH KEY VALUE  stores one GSettings value for the user, the only one (the keyfile
+#                            backend, which mutter.sh gives every client), e.g. gsetting org/gnome/desktop/session
 #                            idle-delay 'uint32 4'
 #   start_session_manager    a stand-in for org.gnome.SessionManager (session_manager.py);
 #                            sets SESSION_MANAGER (its process id)
@@ -14,7 +14,9 @@
 gsetting() {
   local file=$WL_HOME/.config/glib-2.0/settings/keyfile
   mkdir -p "$(dirname "$file")"
-  printf '[%s]\n%s=%s\n' "$1" "$2" "$3" >>"$file"
+  # One value at a time: the file is written anew, which its readers see as a change.
+  printf '[%s]\n%s=%s\n' "$1" "$2" "$3" >"$file.new"
+  mv "$file.new" "$file"
   [ "$(id -u)" != 0 ] || chown -R "$WL_USER" "$WL_HOME/.config"
 }
 

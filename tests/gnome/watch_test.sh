@@ -30,13 +30,21 @@ scenario_idle() {
 }
 
 # Without a delay given, the show comes a minute before GNOME blanks, or halfway when that is
-# under two minutes (idle-delay 4 s: after 2 s); a delay given is kept to (4 s).
+# under two minutes (idle-delay 4 s: after 2 s), and follows a change of it (10 s: after 5 s);
+# a delay given is kept to (4 s).
 scenario_delay() {
   gsetting org/gnome/desktop/session idle-delay 'uint32 4'
   start_mutter
   step "no delay given: half GNOME's idle delay of 4 s"
   start_watch
   show_between 1.5 3.8
+  step "GNOME's idle delay set to 10 s: the show 5 s after input"
+  gsetting org/gnome/desktop/session idle-delay 'uint32 10'
+  sleep 1
+  gnome_input key 30
+  mark
+  show_ends_within 2
+  show_between 4.2 9
   step "SIGTERM ends the watch with exit code 0"
   kill -TERM "$WATCH"
   wait_exit "$WATCH" 3

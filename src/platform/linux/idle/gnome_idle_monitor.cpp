@@ -42,6 +42,13 @@ class GnomeIdleMonitor final : public IdleSource {
     idle_watch_ = AddIdleWatch(idle_ms + delay_ms_, nullptr);
   }
 
+  void SetDelay(unsigned delay_ms) override {
+    delay_ms_ = delay_ms;
+    Remove(active_watch_);
+    Remove(idle_watch_);
+    idle_watch_ = AddIdleWatch(delay_ms_, nullptr);
+  }
+
   const char* Name() const override { return "GNOME's idle monitor"; }
 
  private:

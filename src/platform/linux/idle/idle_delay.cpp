@@ -1,8 +1,7 @@
 #include "platform/linux/idle/idle_delay.h"
 
-#include <gio/gio.h>
-
 #include <algorithm>
+#include <utility>
 
 namespace corvanta::idle {
 
@@ -12,21 +11,33 @@ unsigned DelayBeforeBlank(unsigned gnome_idle_delay) {
   return std::max(1u, gnome_idle_delay - before);
 }
 
-unsigned GnomeIdleDelaySetting() {
+GnomeIdleDelay::GnomeIdleDelay(std::function<void(unsigned)> changed)
+    : changed_(std::move(changed)) {
   // g_settings_new aborts the process on a schema that is not installed: look it up first.
   GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-  if (!source) return 0;
   GSettingsSchema* schema =
-      g_settings_schema_source_lookup(source, "org.gnome.desktop.session", TRUE);
-  if (!schema) return 0;
-  unsigned seconds = 0;
+      source ? g_settings_schema_source_lookup(source, "org.gnome.desktop.session", TRUE) : nullptr;
+  if (!schema) return;
   if (g_settings_schema_has_key(schema, "idle-delay")) {
-    GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
-    seconds = g_settings_get_uint(settings, "idle-delay");
-    g_object_unref(settings);
+    settings_ = g_settings_new_full(schema, nullptr, nullptr);
+    g_signal_connect(settings_, "changed::idle-delay", G_CALLBACK(Changed), this);
+    // GSettings tells of changes only to a key that has been read.
+    Seconds();
   }
   g_settings_schema_unref(schema);
-  return seconds;
+}
+
+GnomeIdleDelay::~GnomeIdleDelay() {
+  if (settings_) g_object_unref(settings_);
+}
+
+unsigned GnomeIdleDelay::Seconds() const {
+  return settings_ ? g_settings_get_uint(settings_, "idle-delay") : 0;
+}
+
+void GnomeIdleDelay::Changed(GSettings*, const char*, gpointer self) {
+  auto* delay = static_cast<GnomeIdleDelay*>(self);
+  delay->changed_(delay->Seconds());
 }
 
 }  // namespace corvanta::idle

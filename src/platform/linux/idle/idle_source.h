@@ -22,6 +22,8 @@ class IdleSource {
   // The next idle comes no sooner than a whole delay from now, however long the user has
   // already been away (an inhibitor has just gone).
   virtual void Restart() = 0;
+  // From now on the delay is delay_ms (the desktop's own timing changed).
+  virtual void SetDelay(unsigned delay_ms) = 0;
   // A word for the log: which monitor this is.
   virtual const char* Name() const = 0;
 };

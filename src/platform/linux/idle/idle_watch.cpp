@@ -28,6 +28,7 @@ class Watch {
   explicit Watch(const std::string& show_program)
       : loop_(g_main_loop_new(nullptr, FALSE)), show_(show_program, Ended()) {}
   ~Watch() {
+    gnome_delay_.reset();
     inhibitors_.reset();
     source_.reset();
     if (bus_) g_object_unref(bus_);
@@ -57,8 +58,13 @@ class Watch {
     if (bus_) {
       inhibitors_ = std::make_unique<GnomeInhibitors>(bus_, [this](bool on) { Inhibited(on); });
     }
-    const unsigned delay =
-        seconds ? *seconds : gnome ? DelayBeforeBlank(GnomeIdleDelaySetting()) : kDefaultDelaySeconds;
+    unsigned delay = seconds ? *seconds : kDefaultDelaySeconds;
+    if (!seconds && gnome) {
+      // The show keeps coming before GNOME blanks when the user changes when that is.
+      gnome_delay_ = std::make_unique<GnomeIdleDelay>(
+          [this](unsigned blank) { source_->SetDelay(DelayBeforeBlank(blank) * 1000); });
+      delay = DelayBeforeBlank(gnome_delay_->Seconds());
+    }
     std::string error;
     if (!source_->Start(delay * 1000, error)) {
       Log(std::string(source_->Name()) + ": " + error);
@@ -114,6 +120,7 @@ class Watch {
   GDBusConnection* bus_ = nullptr;
   std::unique_ptr<IdleSource> source_;
   std::unique_ptr<GnomeInhibitors> inhibitors_;
+  std::unique_ptr<GnomeIdleDelay> gnome_delay_;
   int rc_ = 0;
 };
 

@@ -26,6 +26,11 @@ class WaylandIdleSource : public IdleSource {
     connection_->Flush();
   }
 
+  void SetDelay(unsigned delay_ms) override {
+    delay_ms_ = delay_ms;
+    Restart();
+  }
+
  protected:
   virtual void Make(unsigned delay_ms) = 0;
   virtual void Drop() = 0;
