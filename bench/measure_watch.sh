@@ -4,8 +4,7 @@
 # which goes beside it). Starts the compositor with the test libraries (as their
 # unprivileged user), then the watch at the desktop's own delay (on mutter, GNOME's default
 # Screen Blank of 5 minutes, followed as it would change: the show after 4; elsewhere 240 s),
-# lets it settle for 2 s, and
-# measures it over SECONDS (default 60): prints one line
+# lets it settle for 2 s, and measures it over SECONDS (default 60): prints one line
 #   "<desktop> cpu_pct P wakeups_per_s W rss_kb R threads T"
 # CPU is utime + stime of all its threads from /proc as a percentage of one core; wake-ups are
 # the context switches of all its threads (each time one was woken and ran), per second; memory
