@@ -11,7 +11,7 @@ build() {  # <build dir> <targets> -- <configure arguments>
   # this script builds it.
   local generator=(-G Ninja)
   [ -f "$dir/CMakeCache.txt" ] && generator=()
-  cmake -S "$ROOT" -B "$dir" "${generator[@]}" "$@" >"$WORK/cmake.log" 2>&1 \
+  cmake -S "${SRC:-$ROOT}" -B "$dir" "${generator[@]}" "$@" >"$WORK/cmake.log" 2>&1 \
     || { cat "$WORK/cmake.log" >&2; exit 1; }
   # shellcheck disable=SC2086
   cmake --build "$dir" --target $targets >"$WORK/build.log" 2>&1 || { tail -n 40 "$WORK/build.log" >&2; exit 1; }
@@ -23,8 +23,18 @@ build_all() {
   PERF=$ROOT/build/perf NAIVE=$ROOT/build/naive
   build "$PERF" "corvanta corvanta-idle-watch frame_bench frame_bench_naive x_probe" -- \
     -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON
-  build "$NAIVE" "corvanta" -- -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON -DCORVANTA_NAIVE_DRAW=ON \
-    -DCORVANTA_TESTS=OFF
+  if [ -n "${BENCH_BASELINE:-}" ]; then
+    # The earlier program, drawn as it drew then, from a copy of that commit's files.
+    local src=$SCRATCH/baseline-src
+    rm -rf "$src" && mkdir -p "$src"
+    git -C "$ROOT" archive "$BENCH_BASELINE" | tar -x -C "$src"
+    NAIVE=$SCRATCH/baseline
+    SRC=$src build "$NAIVE" "corvanta" -- -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON \
+      -DCORVANTA_TESTS=OFF
+  else
+    build "$NAIVE" "corvanta" -- -DCMAKE_BUILD_TYPE=Release -DCORVANTA_QT=ON -DCORVANTA_NAIVE_DRAW=ON \
+      -DCORVANTA_TESTS=OFF
+  fi
 
   WIN=$ROOT/build/windows WIN_NAIVE=$ROOT/build/windows-naive
   WINE_OK=""

@@ -68,7 +68,9 @@ wl_rows() {  # <name> <key> <screen> [compositor, default sway]
 
 write_table() {  # to stdout
   local size w h a b p name k
-  echo "| measure | screen | incremental | naive | incremental / naive |"
+  local other=${BENCH_BASELINE:+at $BENCH_BASELINE}
+  other=${other:-naive}
+  echo "| measure | screen | incremental | $other | incremental / $other |"
   echo "|---|---|---|---|---|"
   if want frame; then
     for size in "${SIZES[@]}"; do
@@ -153,11 +155,11 @@ write_results() {  # <load average before the run> <seconds since the epoch at i
   SCR_BYTES=n/a
   [ -f "$WIN/corvanta.scr" ] && SCR_BYTES=$(stat -c %s "$WIN/corvanta.scr")
   table=$(write_table)
-  # A part of the set is a check, not a result to keep.
-  if [ -n "$ONLY" ]; then
+  # A part of the set, or a comparison with an earlier program, is a check, not a result to keep.
+  if [ -n "$ONLY" ] || [ -n "${BENCH_BASELINE:-}" ]; then
     echo "$table"
     echo
-    echo "BENCH_ONLY=\"$ONLY\": bench/results.md left as it was"
+    echo "BENCH_ONLY=\"$ONLY\" BENCH_BASELINE=\"${BENCH_BASELINE:-}\": bench/results.md left as it was"
     return
   fi
   {
