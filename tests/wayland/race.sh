@@ -10,6 +10,7 @@
 #   moving NAME        the race on NAME moves on: a shot differs from one before, within 8 s
 #   caption_on NAME [TRIES]  the winner's caption shows at the middle of NAME ($SHOTS/caption.png)
 #   ended_with RC      the program ended within 2 s with exit code RC, and dumped no core
+#   swayidle_starts_show NAME  swayidle starts the show after 2 idle s, on NAME; a key ends it
 #   wallpaper OUTPUT   a grey background of EMPTY (swaybg, on the background layer), which no
 #                      picture of ours has, where the compositor's own is black (KWin, phoc)
 
@@ -92,4 +93,23 @@ wallpaper() {
     sleep 0.1
   done
   fail "no wallpaper on $1"
+}
+
+# swayidle, as a desktop's autostart would run it, starts the show after two idle seconds and
+# not before; the race shows on output $1, and a key ends it.
+swayidle_starts_show() {
+  command -v swayidle >/dev/null || fail "swayidle is missing: run scripts/install-deps"
+  slow_settings
+  shows() { pgrep -u "$WL_USER" -f -x "$BIN /S" || true; }
+  (WL_EXEC=exec as_user swayidle -w timeout 2 "$BIN /S") >"$WORK/swayidle.log" 2>&1 &
+  keep_pid $!
+  sleep 1
+  [ -z "$(shows)" ] || fail "the show started before the machine was idle for 2 s"
+  for _ in $(seq 100); do [ -n "$(shows)" ] && break; sleep 0.05; done
+  [ -n "$(shows)" ] || { cat "$WORK/swayidle.log" >&2; fail "swayidle did not start the show"; }
+  race_on "$1"
+  step "a key ends it"
+  key a
+  for _ in $(seq 100); do [ -z "$(shows)" ] && break; sleep 0.02; done
+  [ -z "$(shows)" ] || fail "the show still runs 2 s after a key"
 }

@@ -1,6 +1,6 @@
 # The display mode over a wallpaper program, as sway's default configuration runs one (swaybg,
 # on the background layer): the race, on the bottom layer, covers the wallpaper, and a docked
-# bar that started first stays over the race.
+# bar is over it whether it started first or after (the race takes the space the bar leaves).
 source "$(dirname "$0")/sway.sh"
 
 WALLPAPER=32,96,160
@@ -60,6 +60,15 @@ scenario_bar_over() {
   [ "$wallpaper" = 0 ] || fail "$wallpaper pixels of the wallpaper show"
   [ "$bar" -gt 6000 ] || fail "the bar is not over the race"
   [[ " $lanes" =~ " 5:"[1-9][0-9][0-9]" " ]] || fail "no race under the bar"
+  step "the bar started again after the race (sway's reload) is over it too"
+  swaymsg_ok reload
+  for _ in $(seq 25); do
+    shot reloaded HEADLESS-1
+    bar=$(count_colour "$SHOTS/reloaded.png" "$BAR" 8 1280x10+0+0)
+    [ "$bar" -gt 6000 ] && break
+    sleep 0.2
+  done
+  [ "$bar" -gt 6000 ] || fail "the bar restarted went under the race"
   kill -TERM "$PID"
   ended_with 0
 }

@@ -63,23 +63,27 @@ struct RoleTraits {
   std::uint32_t keyboard;
   bool takes_pointer;
   const char* name_space;
+  // -1: the whole output, under the panels' reserved space too; 0: the space they leave.
+  std::int32_t exclusive_zone;
 };
 
 RoleTraits TraitsOf(Role role) {
   switch (role) {
     case Role::kRace:
       return {ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
-              ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE, true, "corvanta-race"};
+              ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE, true, "corvanta-race", -1};
     case Role::kCover:
       return {ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
-              true, "corvanta-cover"};
+              true, "corvanta-cover", -1};
     case Role::kBackdrop:
       break;
   }
   // Not the background layer: a wallpaper program (sway's swaybg) started first hides what
-  // comes after it there.
+  // comes after it there. In the space the panels leave: a panel on the bottom layer too is
+  // then never under it, whichever of the two the compositor stacks higher (sway 1.7 puts the
+  // newer one lower, so a bar restarted after the race would go under it).
   return {ZWLR_LAYER_SHELL_V1_LAYER_BOTTOM, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE,
-          false, "corvanta-backdrop"};
+          false, "corvanta-backdrop", 0};
 }
 
 SurfaceId NextId() {
@@ -122,9 +126,7 @@ void LayerSurface::MakeLayerSurface(wl_output* output) {
   zwlr_layer_surface_v1_add_listener(layer_, &kLayerListener, this);
   zwlr_layer_surface_v1_set_size(layer_, 0, 0);
   zwlr_layer_surface_v1_set_anchor(layer_, kAllEdges);
-  // -1, not 0: a surface of zone 0 is kept out of the space panels reserve, and a backdrop
-  // must lie under them too, as a wallpaper does.
-  zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
+  zwlr_layer_surface_v1_set_exclusive_zone(layer_, traits.exclusive_zone);
   zwlr_layer_surface_v1_set_keyboard_interactivity(layer_, traits.keyboard);
   // No buffer yet: the compositor answers with the size to draw at.
   wl_surface_commit(surface_);

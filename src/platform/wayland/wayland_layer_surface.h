@@ -1,9 +1,9 @@
 #pragma once
-// One full-screen surface of the layer shell: anchored on all four edges at size 0 x 0, moved
-// by no one's exclusive zone. Its role decides the rest: the layer, whether it takes the
-// keyboard and the pointer, and the namespace a compositor's rules can tell it by. Where the
-// compositor has no layer shell (GNOME's, weston) the show's surfaces are full-screen windows
-// of xdg-shell instead, each on its output, the race's given the focus.
+// One full-screen surface of the layer shell: anchored on all four edges at size 0 x 0. Its role
+// decides the rest: the layer, whether it takes the keyboard and the pointer, whether it lies
+// under the panels' reserved space too, and the namespace a compositor's rules can tell it by.
+// Where the compositor has no layer shell (GNOME's, weston) the show's surfaces are full-screen
+// windows of xdg-shell instead, each on its output.
 //
 // Its listeners only record what the compositor said (a new size, the output it entered, its
 // end, a frame callback); the loop acts on it. It holds the commit gate: at most one commit per
@@ -37,7 +37,7 @@ enum class Role {
   kRace,      // the show's race: overlay layer, the keyboard, the pointer
   kCover,     // black over an output the race is not on: overlay layer, the pointer
   kBackdrop,  // the display mode's race: bottom layer, over the wallpaper and under the
-              // windows; no keyboard, no pointer
+              // windows, in the space docked panels leave; no keyboard, no pointer
 };
 
 // How a frame's buffer maps onto the surface: at an integer buffer scale, or at buffer scale 1
