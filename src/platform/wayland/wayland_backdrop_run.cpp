@@ -4,41 +4,33 @@
 
 #include <algorithm>
 
-#include "layout/designs.h"
 #include "platform/wayland/wayland_race_window.h"
 
 namespace corvanta::wayland {
 
 BackdropRun::BackdropRun(wl_display* display, std::optional<std::int16_t> speed)
-    : display_(display),
-      globals_(display, nullptr),
-      monitors_(globals_),
-      sheet_(DecodeBmp(SpriteSheetFile())),
-      speed_(speed),
-      loop_(display) {
-  globals_.Learn();
-}
+    : stage_(display, nullptr), speed_(speed), loop_(display) {}
 
 BackdropRun::~BackdropRun() {
   // The races go before the monitors and the picture they were made with.
-  for (Output* o : globals_.EveryOutput()) o->backdrop.reset();
+  for (Output* o : stage_.globals.EveryOutput()) o->backdrop.reset();
 }
 
 int BackdropRun::Run() {
   const Loop::End end = loop_.Run(*this);
-  if (end == Loop::End::kDisplayLost) return 1;
-  for (Output* o : globals_.EveryOutput()) o->backdrop.reset();
-  wl_display_flush(display_);
-  return 0;
+  if (end != Loop::End::kDisplayLost) {
+    for (Output* o : stage_.globals.EveryOutput()) o->backdrop.reset();
+  }
+  return stage_.ExitCode(end);
 }
 
 void BackdropRun::Update(Loop::Micros now) {
-  const bool outputs_changed = globals_.TakeOutputsChanged();
-  for (Output* o : globals_.Outputs()) {
+  const bool outputs_changed = stage_.globals.TakeOutputsChanged();
+  for (Output* o : stage_.globals.Outputs()) {
     if (!o->backdrop) {
       // No command line: none of the show's switches applies to a display mode.
       o->backdrop = std::make_unique<RaceWindow>(
-          globals_, monitors_, sheet_,
+          stage_.globals, stage_.monitors, stage_.sheet,
           RaceSetup{.role = Role::kBackdrop, .command = "", .speed = speed_, .output = o->name});
       o->backdrop->Start();
     } else if (outputs_changed) {
@@ -50,7 +42,7 @@ void BackdropRun::Update(Loop::Micros now) {
 
 std::optional<Loop::Micros> BackdropRun::NextWake() const {
   std::optional<Loop::Micros> next;
-  for (const Output* o : globals_.Outputs()) {
+  for (const Output* o : stage_.globals.Outputs()) {
     const auto wake = o->backdrop ? o->backdrop->NextWake() : std::nullopt;
     if (wake) next = next ? std::min(*next, *wake) : *wake;
   }

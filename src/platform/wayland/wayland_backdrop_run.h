@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "layout/picture.h"
-#include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_loop.h"
-#include "platform/wayland/wayland_monitors.h"
+#include "platform/wayland/wayland_stage.h"
 
 struct wl_display;
 
@@ -29,10 +27,7 @@ class BackdropRun final : private Loop::Work {
   bool Done() const override { return false; }
   std::optional<Loop::Micros> NextWake() const override;
 
-  wl_display* display_;
-  Globals globals_;
-  WaylandMonitors monitors_;
-  Picture sheet_;
+  Stage stage_;
   std::optional<std::int16_t> speed_;
   Loop loop_;
 };

@@ -4,46 +4,40 @@
 
 #include <cmath>
 
-#include "layout/designs.h"
 #include "layout/twips.h"
 
 namespace corvanta::wayland {
 
 ShowRun::ShowRun(wl_display* display, std::string command)
-    : display_(display),
-      globals_(display, this),
-      monitors_(globals_),
-      sheet_(DecodeBmp(SpriteSheetFile())),
+    : stage_(display, this),
       window_(
-          globals_, monitors_, sheet_,
+          stage_.globals, stage_.monitors, stage_.sheet,
           RaceSetup{.role = Role::kRace, .command = std::move(command), .speed = {}, .output = 0}),
-      loop_(display) {
-  globals_.Learn();
-}
+      loop_(display) {}
 
 ShowRun::~ShowRun() { window_.Close(); }
 
 int ShowRun::Run() {
   window_.Start();
   const Loop::End end = loop_.Run(*this);
-  if (end == Loop::End::kDisplayLost) return 1;
-  // A stop signal closes the show as input does: its unload handler removes the covers and
-  // shows the cursor again.
-  if (end == Loop::End::kSignal) window_.Unload();
-  window_.Close();
-  wl_display_flush(display_);
-  return 0;
+  if (end != Loop::End::kDisplayLost) {
+    // A stop signal closes the show as input does: its unload handler removes the covers and
+    // shows the cursor again.
+    if (end == Loop::End::kSignal) window_.Unload();
+    window_.Close();
+  }
+  return stage_.ExitCode(end);
 }
 
 void ShowRun::Update(Loop::Micros now) {
-  const bool outputs_changed = globals_.TakeOutputsChanged();
+  const bool outputs_changed = stage_.globals.TakeOutputsChanged();
   if (outputs_changed) window_.OutputsChanged();
   window_.Update(now);
-  if (outputs_changed) monitors_.OutputsChanged();
-  monitors_.Update();
+  if (outputs_changed) stage_.monitors.OutputsChanged();
+  stage_.monitors.Update();
   if (!cursor_hidden_ && window_.Kit().CursorHidden()) {
     cursor_hidden_ = true;
-    globals_.HideCursors();
+    stage_.globals.HideCursors();
   }
 }
 
@@ -60,7 +54,7 @@ void ShowRun::Key(SurfaceId focus, std::int16_t key, std::int16_t shift) {
   double x = 0, y = 0;
   if (focus == window_.Surface()) {
     window_.Deliver([&](MainFormEvents& ev) { ev.Form_KeyDown(key, shift); });
-  } else if (CoverEvents* cover = monitors_.CoverAt(focus, x, y)) {
+  } else if (CoverEvents* cover = stage_.monitors.CoverAt(focus, x, y)) {
     window_.Deliver([&](MainFormEvents&) { cover->Cover_KeyDown(key, shift); });
   }
 }
@@ -71,9 +65,9 @@ void ShowRun::Mouse(SurfaceId over, double x, double y, std::int16_t button, std
   if (over == window_.Surface()) {
     float tx = Twips(x), ty = Twips(y);
     window_.Deliver([&](MainFormEvents& ev) { (ev.*on_form)(button, shift, tx, ty); });
-  } else if (CoverEvents* cover = monitors_.CoverAt(over, origin_x, origin_y)) {
+  } else if (CoverEvents* cover = stage_.monitors.CoverAt(over, origin_x, origin_y)) {
     // Desktop coordinates, counted in the race output's pixels as the monitors are.
-    const double s = monitors_.RaceScale();
+    const double s = stage_.monitors.RaceScale();
     const auto at_x = static_cast<std::int32_t>(std::lround(origin_x + x * s));
     const auto at_y = static_cast<std::int32_t>(std::lround(origin_y + y * s));
     window_.Deliver([&](MainFormEvents&) { (cover->*on_cover)(button, shift, at_x, at_y); });

@@ -6,12 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "layout/picture.h"
-#include "platform/wayland/wayland_globals.h"
 #include "platform/wayland/wayland_loop.h"
-#include "platform/wayland/wayland_monitors.h"
 #include "platform/wayland/wayland_race_window.h"
 #include "platform/wayland/wayland_seat.h"
+#include "platform/wayland/wayland_stage.h"
 #include "show/frm_main.h"
 
 struct wl_display;
@@ -45,10 +43,7 @@ class ShowRun final : private InputSink, private Loop::Work {
   void Mouse(SurfaceId over, double x, double y, std::int16_t button, std::int16_t shift,
              FormMouse on_form, CoverMouse on_cover);
 
-  wl_display* display_;
-  Globals globals_;
-  WaylandMonitors monitors_;
-  Picture sheet_;
+  Stage stage_;
   RaceWindow window_;
   Loop loop_;
   bool cursor_hidden_ = false;
