@@ -70,10 +70,11 @@ stop_mutter() {
   wait "$MUTTER" 2>/dev/null || true
 }
 
-# A monitor where nothing moves may send no frame to a new stream in time: tried thrice.
+# A monitor where nothing moves may send no frame to a new stream in time, and a busy machine
+# may hold one back: tried five times.
 shot() {
   local i
-  for i in 1 2 3; do
+  for i in 1 2 3 4 5; do
     as_user /usr/bin/python3 "$WORK/bin/screencast.py" "$2" >"$SHOTS/$1.png" 2>"$WORK/shot.err" &&
       return 0
   done
