@@ -34,7 +34,7 @@ TEST(AtLogin, APathWithReservedCharactersIsQuoted) {
 TEST(AtLogin, TheEntryLiesInTheUsersConfigFolder) {
   setenv("XDG_CONFIG_HOME", "/cfg", 1);
   EXPECT_EQ(AutostartPath(), "/cfg/autostart/corvanta-watch-idle.desktop");
-  setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the spec says
+  setenv("XDG_CONFIG_HOME", "relative", 1);  // a relative folder counts as unset, as the XDG base directories rule it out
   setenv("HOME", "/home/u", 1);
   EXPECT_EQ(AutostartPath(), "/home/u/.config/autostart/corvanta-watch-idle.desktop");
   unsetenv("XDG_CONFIG_HOME");

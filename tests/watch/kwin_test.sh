@@ -25,15 +25,7 @@ scenario_idle() {
 scenario_inhibitor() {
   start_kwin
   slow_settings
-  hold_inhibitor
-  start_watch 2
-  step "no show while the inhibitor is held"
-  no_show_for 5
-  step "the inhibitor goes: a whole delay, then the show"
-  drop_inhibitor
-  mark
-  show_between 1.5 5
-  race_on Virtual-0
+  inhibitor_holds_off_show Virtual-0
 }
 
 run_scenario "$@"

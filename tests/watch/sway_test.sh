@@ -38,15 +38,7 @@ scenario_idle() {
 # delay passes, then the show. SIGTERM ends the watch with exit code 0, and its show.
 scenario_inhibitor() {
   start_sway
-  hold_inhibitor
-  start_watch 2
-  step "no show while the inhibitor is held"
-  no_show_for 5
-  step "the inhibitor goes: a whole delay, then the show"
-  drop_inhibitor
-  mark
-  show_between 1.5 5
-  race_on HEADLESS-1
+  inhibitor_holds_off_show HEADLESS-1
   step "SIGTERM ends the watch with exit code 0, and its show"
   kill -TERM "$WATCH"
   wait_exit "$WATCH" 3

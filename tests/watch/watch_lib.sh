@@ -94,3 +94,17 @@ drop_inhibitor() {
   kill "$INHIBITOR"
   wait "$INHIBITOR" 2>/dev/null || true
 }
+
+# While a client holds a Wayland idle inhibitor there is no show; when it lets go, a whole
+# delay (2 s) passes, then the race on output $1. The compositor is started first.
+inhibitor_holds_off_show() {
+  hold_inhibitor
+  start_watch 2
+  step "no show while the inhibitor is held"
+  no_show_for 5
+  step "the inhibitor goes: a whole delay, then the show"
+  drop_inhibitor
+  mark
+  show_between 1.5 5
+  race_on "$1"
+}
