@@ -19,7 +19,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../wayland/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/race.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
-for tool in mutter pipewire wireplumber dbus-daemon gdbus; do
+for tool in mutter pipewire wireplumber pw-cli dbus-daemon gdbus; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
 done
 install -m 755 "$(dirname "${BASH_SOURCE[0]}")"/*.py "$WORK/bin/"
@@ -41,6 +41,17 @@ wait_name() {
   fail "nobody took $1 on the bus"
 }
 
+# Waits up to 10 s for the session's PipeWire to answer, and with a name, for a client of it.
+wait_pipewire() {
+  local client=${1:-pw-cli} log=${1:-pipewire}
+  for _ in $(seq 200); do
+    [[ "$(as_user pw-cli ls Client 2>/dev/null)" == *"application.name = \"$client\""* ]] &&
+      return 0
+    sleep 0.05
+  done
+  fail "${1:-PipeWire} never answered: $(tail -n 1 "$WORK/${log,,}.log")"
+}
+
 MONITORS=()
 start_mutter() {
   local args=(--headless --wayland --wayland-display wayland-gn) size x
@@ -50,7 +61,11 @@ start_mutter() {
   background dbus dbus-daemon --session --nofork --address="unix:path=$WL_RUN/bus"
   for _ in $(seq 100); do [ -S "$WL_RUN/bus" ] && break; sleep 0.05; done
   background pipewire pipewire
+  # WirePlumber started before PipeWire listens gives up at once, and without it no screen
+  # cast is ever linked to its reader: on a busy machine PipeWire takes its time.
+  wait_pipewire
   background wireplumber wireplumber
+  wait_pipewire WirePlumber
   [ -n "${MUTTER_X11:-}" ] && start_session_manager || args+=(--no-x11)
   background mutter mutter "${args[@]}"
   MUTTER=$LAST
