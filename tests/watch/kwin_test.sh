@@ -7,17 +7,7 @@ scenario_idle() {
   start_kwin
   slow_settings
   start_watch 2
-  step "no show before two idle seconds, then the race"
-  show_between 1.5 5
-  race_on Virtual-0
-  step "a key ends the show; the watch goes on"
-  key a
-  mark
-  show_ends_within 2
-  running "$WATCH" || fail "the watch ended with the show: $(cat "$WATCH_ERR")"
-  step "the next two idle seconds bring it again"
-  show_between 1.5 5
-  race_on Virtual-0
+  idle_brings_show_again Virtual-0
 }
 
 # While a client holds a Wayland idle inhibitor there is no show; when it lets go, a whole

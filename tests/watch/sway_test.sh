@@ -13,17 +13,7 @@ scenario_idle() {
   [ "$rc" = 1 ] || fail "the second watch ended with $rc, not 1"
   [ "$(wc -l <"$WORK/second.err")" = 1 ] || fail "the second watch said: $(cat "$WORK/second.err")"
 
-  step "no show before two idle seconds, then the race"
-  show_between 1.5 5
-  race_on HEADLESS-1
-  step "a key ends the show; the watch goes on"
-  key a
-  mark
-  show_ends_within 2
-  running "$WATCH" || fail "the watch ended with the show: $(cat "$WATCH_ERR")"
-  step "the next two idle seconds bring it again"
-  show_between 1.5 5
-  race_on HEADLESS-1
+  idle_brings_show_again HEADLESS-1
   key a
   show_ends_within 2
 

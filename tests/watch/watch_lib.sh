@@ -95,6 +95,22 @@ drop_inhibitor() {
   wait "$INHIBITOR" 2>/dev/null || true
 }
 
+# With the watch waiting 2 s: the race on output $1 after two idle seconds; a key ends it while
+# the watch goes on, and the next two idle seconds bring it again. Uses the harness's key.
+idle_brings_show_again() {
+  step "no show before two idle seconds, then the race"
+  show_between 1.5 5
+  race_on "$1"
+  step "a key ends the show; the watch goes on"
+  key a
+  mark
+  show_ends_within 2
+  running "$WATCH" || fail "the watch ended with the show: $(cat "$WATCH_ERR")"
+  step "the next two idle seconds bring it again"
+  show_between 1.5 5
+  race_on "$1"
+}
+
 # While a client holds a Wayland idle inhibitor there is no show; when it lets go, a whole
 # delay (2 s) passes, then the race on output $1. The compositor is started first.
 inhibitor_holds_off_show() {
